@@ -1,0 +1,26 @@
+#pragma once
+// The application object's program-wide settings and the fixed window set.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+class TForm;
+
+// The title from the program file's path: drop everything up to the last separator, cut at
+// the first ".", lower-case every character after the first.
+std::string TitleFromProgramPath(std::string_view path);
+
+// The title the whole program shows (caption of message boxes and the taskbar entry).
+QString ApplicationTitle();
+void SetApplicationTitle(const QString& title);
+
+// Tooltip timing: 500 ms before showing, 2500 ms shown.
+void InstallTooltipTiming();
+
+// The window set, TForm1 … TForm8 by number; null before the window is created.
+TForm* Form(int number);
+void RegisterForm(int number, TForm* form);
+
+// A modal dialog of the program's own: caption the title, no icon, the text, one "OK" button.
+void PlainMessage(const QString& text);

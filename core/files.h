@@ -1,0 +1,37 @@
+#pragma once
+// File services. Paths are written as the catalogue and the program write them: "\" is a
+// separator as much as "/" (so "C:\KIOSK/images/a.jpg" and "\radioon.jpg" work), and a name
+// that does not exist exactly is found under the one name that differs only in letter case.
+// Messages always show a path exactly as it was passed in; only the opening resolves it.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace files {
+
+// "\" becomes the platform separator; nothing else changes.
+std::string NativePath(std::string_view path);
+
+// The path to open: the native path if it exists, otherwise the one existing path whose
+// components differ from it only in ASCII case (nullopt when none or several do).
+std::optional<std::string> Resolve(std::string_view path);
+
+struct ReadResult {
+    std::vector<std::uint8_t> bytes;
+    int error = 0; // errno of the failed open or read; 0 on success
+};
+
+// Reads the whole file; a directory fails with EISDIR.
+ReadResult ReadWholeFile(std::string_view path);
+
+// The current directory, without a trailing separator except at the root.
+std::string CurrentDirectory();
+bool SetCurrentDirectory(std::string_view path);
+
+// Copies source over target (replacing it). On failure returns the system's reason.
+std::optional<std::string> CopyFileReplacing(std::string_view source, std::string_view target);
+
+} // namespace files

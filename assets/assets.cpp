@@ -1,0 +1,10 @@
+#include "assets.h"
+
+#include <QFile>
+
+QByteArray AssetBytes(const QString& relativePath) {
+    QFile file(QStringLiteral(":/assets/") + relativePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}

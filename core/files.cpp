@@ -1,0 +1,311 @@
+#include "files.h"
+
+#include "cp1250.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fcntl.h>
+
+namespace files {
+
+namespace {
+
+bool AsciiCaseEqual(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && AsciiLower(a) == AsciiLower(b);
+}
+
+bool HasHighBytes(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return true;
+    }
+    return false;
+}
+
+// errno of stat(), 0 when the path names an existing entry.
+int StatError(const std::string& path, struct stat* info = nullptr) {
+    struct stat local;
+    return ::stat(path.c_str(), info ? info : &local) == 0 ? 0 : errno;
+}
+
+// The one entry of directory `dir` whose name equals `name` up to ASCII case. Catalogue names
+// are code page 1250 bytes while file names on disk are usually UTF-8, so the UTF-8 spelling of
+// the name counts as well.
+std::optional<std::string> FindInDirectory(const std::string& dir, std::string_view name) {
+    const std::string utf8 = HasHighBytes(name) ? Cp1250ToUtf8(name) : std::string();
+    std::error_code error;
+    std::filesystem::directory_iterator it(dir.empty() ? "." : dir, error);
+    if (error)
+        return std::nullopt;
+    std::set<std::string> found;
+    for (const auto end = std::filesystem::directory_iterator(); it != end; it.increment(error)) {
+        if (error)
+            return std::nullopt;
+        std::string entry = it->path().filename().string();
+        if (AsciiCaseEqual(entry, name) || (!utf8.empty() && AsciiCaseEqual(entry, utf8)))
+            found.insert(std::move(entry));
+    }
+    if (found.size() != 1)
+        return std::nullopt;
+    return *found.begin();
+}
+
+// The path without its last component: "." for a bare name, "/" for a name in the root.
+std::string ParentOf(const std::string& native) {
+    const auto slash = native.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return native.substr(0, slash);
+}
+
+std::string LastComponent(const std::string& native) {
+    const auto slash = native.find_last_of('/');
+    return slash == std::string::npos ? native : native.substr(slash + 1);
+}
+
+// Why a path that does not resolve cannot be opened: ENOENT when its folder exists,
+// ENOTDIR when the folder part itself is missing.
+int MissingError(const std::string& native) {
+    const auto parent = Resolve(ParentOf(native));
+    struct stat info;
+    if (parent && StatError(*parent, &info) == 0 && S_ISDIR(info.st_mode))
+        return ENOENT;
+    return ENOTDIR;
+}
+
+std::string Reason(int error) {
+    return std::strerror(error);
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    // Closes now, so that a failure to flush is seen; errno of the close or 0.
+    int Close() {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+// Writes everything; 0 or errno.
+int WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+// Copies the open source into fd; 0 or errno.
+int CopyContents(int source, int fd) {
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(source, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (got == 0)
+            return 0;
+        if (const int error = WriteAll(fd, buffer, static_cast<std::size_t>(got)))
+            return error;
+    }
+}
+
+mode_t DefaultFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+std::string NativePath(std::string_view path) {
+    std::string native(path);
+#ifndef _WIN32
+    for (char& c : native) {
+        if (c == '\\')
+            c = '/';
+    }
+#endif
+    return native;
+}
+
+std::optional<std::string> Resolve(std::string_view path) {
+    const std::string native = NativePath(path);
+    if (native.empty())
+        return std::nullopt;
+    const int error = StatError(native);
+    // Anything but a missing name (no access, a name too long) is for the opening to report.
+    if (error == 0 || (error != ENOENT && error != ENOTDIR))
+        return native;
+
+    std::string resolved;
+    std::size_t start = 0;
+    if (native[0] == '/') {
+        resolved = "/";
+        start = 1;
+    }
+    while (start <= native.size()) {
+        const auto slash = native.find('/', start);
+        const auto end = slash == std::string::npos ? native.size() : slash;
+        const std::string_view component(native.data() + start, end - start);
+        const bool keep = component.empty() || component == "." || component == "..";
+        // `resolved` is empty or ends with a separator here.
+        std::string candidate = resolved + std::string(component);
+        if (!keep && StatError(candidate) != 0) {
+            const auto found = FindInDirectory(resolved, component);
+            if (!found)
+                return std::nullopt;
+            candidate = resolved + *found;
+        }
+        resolved = std::move(candidate);
+        if (slash == std::string::npos)
+            break;
+        // Keep separators as written, doubled ones included.
+        resolved += '/';
+        start = slash + 1;
+    }
+    if (StatError(resolved) != 0)
+        return std::nullopt;
+    return resolved;
+}
+
+ReadResult ReadWholeFile(std::string_view path) {
+    ReadResult result;
+    const std::string native = NativePath(path);
+    const auto resolved = Resolve(path);
+    if (!resolved) {
+        result.error = native.empty() ? ENOENT : MissingError(native);
+        return result;
+    }
+    FileDescriptor file(::open(resolved->c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) {
+        result.error = errno;
+        return result;
+    }
+    struct stat info;
+    if (::fstat(file.get(), &info) != 0) {
+        result.error = errno;
+        return result;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        result.error = EISDIR;
+        return result;
+    }
+    if (S_ISREG(info.st_mode))
+        result.bytes.reserve(static_cast<std::size_t>(info.st_size));
+    std::uint8_t buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            result.error = errno;
+            result.bytes.clear();
+            return result;
+        }
+        if (got == 0)
+            break;
+        result.bytes.insert(result.bytes.end(), buffer, buffer + got);
+    }
+    return result;
+}
+
+std::string CurrentDirectory() {
+    std::error_code error;
+    std::string current = std::filesystem::current_path(error).string();
+    if (error)
+        return {};
+    while (current.size() > 1 && current.back() == '/')
+        current.pop_back();
+    return current;
+}
+
+bool SetCurrentDirectory(std::string_view path) {
+    const auto resolved = Resolve(path);
+    return resolved && ::chdir(resolved->c_str()) == 0;
+}
+
+std::optional<std::string> CopyFileReplacing(std::string_view source, std::string_view target) {
+    const auto from = Resolve(source);
+    if (!from)
+        return Reason(MissingError(NativePath(source)));
+    FileDescriptor input(::open(from->c_str(), O_RDONLY | O_CLOEXEC));
+    if (input.get() < 0)
+        return Reason(errno);
+    struct stat sourceInfo;
+    if (::fstat(input.get(), &sourceInfo) != 0)
+        return Reason(errno);
+    if (S_ISDIR(sourceInfo.st_mode))
+        return Reason(EISDIR);
+
+    // An existing target is replaced under its own spelling; a new one goes into the folder
+    // found for the target's folder part, under the name as given.
+    const std::string native = NativePath(target);
+    if (native.empty())
+        return Reason(ENOENT);
+    std::string to = native;
+    if (const auto existing = Resolve(native)) {
+        to = *existing;
+    } else if (const auto folder = Resolve(ParentOf(native))) {
+        to = *folder + (folder->back() == '/' ? "" : "/") + LastComponent(native);
+    }
+    struct stat targetInfo;
+    const bool targetExists = StatError(to, &targetInfo) == 0;
+    if (targetExists) {
+        if (S_ISDIR(targetInfo.st_mode))
+            return Reason(EISDIR);
+        // Copying a file onto itself must not truncate it first; its bytes are already there.
+        if (targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino)
+            return std::nullopt;
+    }
+
+    // Write beside the target and rename over it, so a failed copy never leaves the old file
+    // half overwritten. The rename also reports a name too long for the platform.
+    const std::string folder = ParentOf(to);
+    std::string temporary = folder + (folder.back() == '/' ? "" : "/") + ".vendral-copy-XXXXXX";
+    FileDescriptor output(::mkstemp(temporary.data()));
+    if (output.get() < 0)
+        return Reason(errno);
+    const mode_t mode = targetExists ? (targetInfo.st_mode & 07777) : DefaultFileMode();
+    int error = CopyContents(input.get(), output.get());
+    if (error == 0 && ::fchmod(output.get(), mode) != 0)
+        error = errno;
+    if (const int closeError = output.Close(); error == 0)
+        error = closeError;
+    if (error == 0 && ::rename(temporary.c_str(), to.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return Reason(error);
+    }
+    return std::nullopt;
+}
+
+} // namespace files

@@ -1,0 +1,57 @@
+#include "check.h"
+
+#include "cp1250.h"
+#include "errors.h"
+#include "files.h"
+#include "reporttext.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+// The viewer opens files, not folders: a name that finds a folder is as good as missing.
+bool IsThere(const std::string& path) {
+    const auto resolved = files::Resolve(path);
+    std::error_code error;
+    return resolved && std::filesystem::is_regular_file(*resolved, error);
+}
+
+void NoteMissing(std::vector<std::string>& missing, std::string name) {
+    if (std::find(missing.begin(), missing.end(), name) == missing.end())
+        missing.push_back(std::move(name));
+}
+
+} // namespace
+
+CheckResult CheckFolder(const std::string& folder) {
+    CheckResult result;
+    result.catalogue = std::make_unique<Catalogue>();
+    Catalogue& catalogue = *result.catalogue;
+    const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    try {
+        LoadCatalogueFile(catalogue, prefix + CatalogueFileName);
+    } catch (const Exception& failure) {
+        result.error = Cp1250ToUtf8(ReportText(failure.Message()));
+    }
+
+    for (int k = 1; k <= catalogue.RecordCount; ++k) {
+        const CatalogueRecord& record = catalogue.Record(k);
+        for (int i = 1; i <= record.PictureCount; ++i) {
+            const std::string name = "images/" + record.Picture(i);
+            if (!IsThere(prefix + name))
+                NoteMissing(result.missingFiles, Cp1250ToUtf8(name));
+        }
+    }
+    for (const char* face : FaceFiles) {
+        if (!IsThere(prefix + face))
+            NoteMissing(result.missingFiles, face);
+    }
+    return result;
+}
+
+int ExitCode(const CheckResult& result) {
+    if (result.error)
+        return 2;
+    return result.missingFiles.empty() ? 0 : 1;
+}

@@ -1,0 +1,52 @@
+// vendral-check [--json] [DIR]: loads DIR/datas.dat as the viewer does and lists what the
+// viewer would fail on.
+
+#include "check.h"
+#include "output.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: vendral-check [--json] [DIR]\n"
+    "Loads DIR/datas.dat (DIR defaults to \".\") as the viewer does, prints its entries or the\n"
+    "error the viewer would show, and lists the pictures under DIR/images and the face files\n"
+    "in DIR that cannot be found. After an error the entries are those the store holds, the\n"
+    "last one as far as it was read.\n"
+    "Exit status: 0 all well, 1 files missing, 2 the catalogue does not load, 3 bad usage.\n";
+
+constexpr int BadUsage = 3;
+
+} // namespace
+
+int main(int argc, char** argv) {
+    bool json = false;
+    std::string folder = ".";
+    bool folderGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--json") {
+            json = true;
+        } else if (argument == "--help" || argument == "-h") {
+            std::fputs(Usage, stdout);
+            return 0;
+        } else if (argument.size() > 1 && argument[0] == '-') {
+            std::fprintf(stderr, "vendral-check: unknown option %s\n%s", argv[i], Usage);
+            return BadUsage;
+        } else if (folderGiven) {
+            std::fprintf(stderr, "vendral-check: more than one folder given\n%s", Usage);
+            return BadUsage;
+        } else {
+            folder = argument;
+            folderGiven = true;
+        }
+    }
+
+    const CheckResult result = CheckFolder(folder);
+    const std::string report = json ? JsonReport(result) : TextReport(result);
+    std::fwrite(report.data(), 1, report.size(), stdout);
+    return ExitCode(result);
+}

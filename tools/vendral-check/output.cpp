@@ -1,0 +1,116 @@
+#include "output.h"
+
+#include "cp1250.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string Shown(const ShortText& text) {
+    return Cp1250ToUtf8(text);
+}
+
+template <typename Item> std::string JsonArray(int count, Item item) {
+    std::string out = "[";
+    for (int i = 1; i <= count; ++i) {
+        if (i > 1)
+            out += ", ";
+        out += item(i);
+    }
+    return out + "]";
+}
+
+std::string JsonRecord(const CatalogueRecord& record, int number) {
+    std::string out = "{\"number\": " + std::to_string(number);
+    out += ", \"title\": " + JsonString(Shown(record.Title));
+    out += ", \"line2\": " + JsonString(Shown(record.Line2));
+    out += ", \"line3\": " + JsonString(Shown(record.Line3));
+    out += ", \"index_lines\": " + JsonArray(record.IndexLineCount, [&](int i) {
+               return JsonString(Shown(record.IndexLine(i)));
+           });
+    out += ", \"main_picture\": " + JsonString(Shown(record.MainPicture));
+    out += ", \"second_picture\": " + JsonString(Shown(record.SecondPicture));
+    out += ", \"pictures\": " + JsonArray(record.PictureCount, [&](int i) {
+               return JsonString(Shown(record.Picture(i)));
+           });
+    return out + "}";
+}
+
+void AppendEntry(std::string& out, const CatalogueRecord& record, int number) {
+    out += std::to_string(number) + ". " + Shown(record.Title) + "\n";
+    out += "   Line 2: " + Shown(record.Line2) + "\n";
+    out += "   Line 3: " + Shown(record.Line3) + "\n";
+    out += "   Index lines: " + std::to_string(record.IndexLineCount) + "\n";
+    for (int i = 1; i <= record.IndexLineCount; ++i)
+        out += "     " + Shown(record.IndexLine(i)) + "\n";
+    out += "   Main picture: " + Shown(record.MainPicture) + "\n";
+    out += "   Second picture: " + Shown(record.SecondPicture) + "\n";
+    out += "   Pictures: " + std::to_string(record.PictureCount) + "\n";
+    for (int i = 1; i <= record.PictureCount; ++i)
+        out += "     " + Shown(record.Picture(i)) + "\n";
+}
+
+} // namespace
+
+std::string JsonString(std::string_view utf8) {
+    std::string out = "\"";
+    for (const char c : utf8) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string TextReport(const CheckResult& result) {
+    const Catalogue& catalogue = *result.catalogue;
+    std::string out = "Entries: " + std::to_string(catalogue.RecordCount) + "\n";
+    for (int k = 1; k <= catalogue.RecordCount; ++k) {
+        out += "\n";
+        AppendEntry(out, catalogue.Record(k), k);
+    }
+    if (result.error)
+        out += "\nError: " + *result.error + "\n";
+    if (result.missingFiles.empty()) {
+        out += "\nMissing files: none\n";
+    } else {
+        out += "\nMissing files: " + std::to_string(result.missingFiles.size()) + "\n";
+        for (const std::string& name : result.missingFiles)
+            out += "  " + name + "\n";
+    }
+    return out;
+}
+
+std::string JsonReport(const CheckResult& result) {
+    const Catalogue& catalogue = *result.catalogue;
+    std::string out = "{\"record_count\": " + std::to_string(catalogue.RecordCount);
+    out += ", \"records\": " + JsonArray(catalogue.RecordCount,
+                                         [&](int k) { return JsonRecord(catalogue.Record(k), k); });
+    out += ", \"error\": " + (result.error ? JsonString(*result.error) : std::string("null"));
+    out += ", \"missing_files\": " +
+           JsonArray(static_cast<int>(result.missingFiles.size()),
+                     [&](int i) { return JsonString(result.missingFiles[i - 1]); });
+    return out + "}\n";
+}

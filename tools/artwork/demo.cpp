@@ -1,0 +1,67 @@
+#include "demo.h"
+
+#include "cp1250.h"
+#include "democontent.h"
+#include "faces.h"
+#include "output.h"
+#include "paintings.h"
+#include "palette.h"
+
+#include <QDir>
+
+#include <string>
+
+namespace {
+
+// The big overall view only needs to look right scaled down, so it is kept small on disk.
+int QualityFor(const DemoPicture& picture) {
+    return picture.size.width() * picture.size.height() > 2'000'000 ? 55 : 85;
+}
+
+std::string CatalogueText() {
+    const auto& entries = DemoEntries();
+    std::string text;
+    auto line = [&text](const QString& s) { text += ToCp1250(s) + "\r\n"; };
+    line(QString::number(entries.size()));
+    for (const DemoEntry& entry : entries) {
+        line(entry.title);
+        line(entry.place);
+        line(entry.time);
+        for (const QString& index : entry.index)
+            line(index);
+        line("##");
+        for (const DemoPicture& picture : entry.pictures)
+            line(picture.name);
+        line("##");
+    }
+    return text;
+}
+
+} // namespace
+
+void WriteDemo(const QString& demoDir) {
+    QDir().mkpath(demoDir + "/images");
+    const std::string catalogue = CatalogueText();
+    WriteBytes(demoDir + "/datas.dat", {catalogue.begin(), catalogue.end()});
+
+    const auto& entries = DemoEntries();
+    for (std::size_t e = 0; e < entries.size(); ++e) {
+        for (std::size_t p = 0; p < entries[e].pictures.size(); ++p) {
+            const DemoPicture& picture = entries[e].pictures[p];
+            const QImage image = PaintDemoPicture(int(e) + 1, int(p) + 1, picture);
+            WriteBytes(demoDir + "/images/" + picture.name, JpegBytes(image, QualityFor(picture)));
+        }
+    }
+
+    // Between their two places on the main window, so both look in line with their captions.
+    const QRectF ring(1, 1.5, 19, 20);
+    WriteBytes(demoDir + "/radioon.jpg", JpegBytes(RadioFace(true, ring), 95));
+    WriteBytes(demoDir + "/radiooff.jpg", JpegBytes(RadioFace(false, ring), 95));
+    for (bool left : {true, false}) {
+        const QString side = left ? "left" : "right";
+        WriteBytes(demoDir + "/activearrow" + side + ".jpg",
+                   JpegBytes(ChevronFace(left, true, Palette::Panel), 95));
+        WriteBytes(demoDir + "/inactivearrow" + side + ".jpg",
+                   JpegBytes(ChevronFace(left, false, Palette::Panel), 95));
+    }
+}

@@ -1,0 +1,8 @@
+#include "descriptions.h"
+
+QString DescriptionText(int) {
+    return {};
+}
+QString DescriptionInitials(int) {
+    return {};
+}

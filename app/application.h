@@ -1,11 +1,20 @@
 #pragma once
 // The application object's program-wide settings and the fixed window set.
 
+#include <QApplication>
 #include <QString>
 #include <string>
 #include <string_view>
 
 class TForm;
+
+// The application object. Whatever escapes an event handler of any widget ends in the error
+// report instead of unwinding through the event loop.
+class TApplication : public QApplication {
+public:
+    TApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
 
 // The title from the program file's path: drop everything up to the last separator, cut at
 // the first ".", lower-case every character after the first.
@@ -15,8 +24,8 @@ std::string TitleFromProgramPath(std::string_view path);
 QString ApplicationTitle();
 void SetApplicationTitle(const QString& title);
 
-// Tooltip timing: 500 ms before showing, 2500 ms shown.
-void InstallTooltipTiming();
+// Tooltips rest 500 ms before showing, stay 2500 ms, and move at once to the next control.
+void InstallTooltipTiming(QApplication& application);
 
 // The window set, TForm1 … TForm8 by number; null before the window is created.
 TForm* Form(int number);

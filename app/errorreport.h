@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "reporttext.h"
+
 // Message box with the stop icon, the application title as caption and one OK button.
 // EAbort is silent. A message whose last byte sorts after "." gets a "." appended.
 void ErrorReport(std::exception_ptr error);
@@ -15,9 +17,6 @@ void RunHandler(const std::function<void()>& handler);
 
 // For failures found while painting: reported after the paint, from the event loop.
 void ReportLater(std::exception_ptr error);
-
-// The text the report shows for a message (code page 1250 bytes in and out).
-std::string ReportText(const std::string& message);
 
 // Tests replace the message box with a recorder; the recorder gets the text as UTF-8.
 using ReportSink = std::function<void(const std::string& utf8Text)>;

@@ -1,0 +1,18 @@
+// The program: builds the eight windows, shows the main window, runs the event loop.
+
+#include "application.h"
+#include "tform.h"
+#include "windowset.h"
+
+int main(int argc, char** argv) {
+    TApplication application(argc, argv);
+    SetApplicationTitle(QString::fromStdString(
+        TitleFromProgramPath(QCoreApplication::applicationFilePath().toStdString())));
+    InstallTooltipTiming(application);
+
+    WindowSet windows;
+    // Runs the main window's show handler (splash, introduction, catalogue) before it appears.
+    Form(1)->Show();
+    application.exec();
+    return 0;
+}

@@ -1,0 +1,95 @@
+#include "tform.h"
+
+#include "application.h"
+#include "errorreport.h"
+#include "errors.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+constexpr int ModalResultCancel = 2;
+}
+
+TForm::TForm(const QString& name, QSize clientSize, Placement placement, QPoint fixedPosition)
+    : QWidget(nullptr), placement_(placement), fixedPosition_(fixedPosition) {
+    setObjectName(name);
+    setWindowTitle(ApplicationTitle());
+    resize(clientSize);
+}
+
+TForm::~TForm() = default;
+
+QPoint TForm::FirstPlacement() const {
+    if (placement_ == Placement::Fixed)
+        return fixedPosition_;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->geometry().size() : QSize(0, 0);
+    // Integer division truncates toward zero; a window larger than the screen sticks to 0.
+    const int left = std::max(0, (screenSize.width() - width()) / 2);
+    const int top = std::max(0, (screenSize.height() - height()) / 2);
+    return {left, top};
+}
+
+void TForm::PlaceOnFirstShow() {
+    if (placed_)
+        return;
+    move(FirstPlacement());
+    placed_ = true;
+}
+
+void TForm::Show() {
+    RunHandler([this] { FormShow(); });
+    PlaceOnFirstShow();
+    show();
+}
+
+int TForm::ShowModal() {
+    if (isVisible() || !isEnabled())
+        throw EInvalidOperation("Cannot make a visible window modal");
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    QWidget* previouslyActive = QApplication::activeWindow();
+
+    // Application-modal: every other window of the program takes no input meanwhile.
+    setWindowModality(Qt::ApplicationModal);
+    modalResult_ = 0;
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    Show();
+    if (modalResult_ == 0)
+        loop.exec(QEventLoop::DialogExec);
+    modalLoop_ = nullptr;
+    if (modalResult_ == 0) // the application was asked to quit
+        modalResult_ = ModalResultCancel;
+    hide();
+    if (previouslyActive && previouslyActive->isVisible())
+        previouslyActive->activateWindow();
+    return modalResult_;
+}
+
+void TForm::Close() {
+    RunHandler([this] { FormClose(); });
+    if (modalLoop_) {
+        modalResult_ = ModalResultCancel;
+        modalLoop_->exit(0);
+        return;
+    }
+    if (Form(1) == this) {
+        // Posted, so the handler that asked for it finishes first.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                  Qt::QueuedConnection);
+        return;
+    }
+    hide();
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+    // A close from outside (the window manager) takes the same road as the painted buttons.
+    event->ignore();
+    if (isVisible())
+        Close();
+}

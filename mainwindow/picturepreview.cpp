@@ -1,0 +1,186 @@
+#include "picturepreview.h"
+
+#include "cp1250.h"
+#include "tgraphic.h"
+
+#include <QDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+QRect PreviewTarget(QSize picture, QSize box) {
+    if (picture.width() <= box.width() && picture.height() <= box.height()) {
+        return {(box.width() - picture.width()) / 2, (box.height() - picture.height()) / 2,
+                picture.width(), picture.height()};
+    }
+    if (picture.width() > picture.height()) {
+        const int height =
+            static_cast<int>(std::lround(double(picture.height()) * box.width() / picture.width()));
+        return {0, 0, box.width(), height};
+    }
+    const int width =
+        static_cast<int>(std::lround(double(picture.width()) * box.height() / picture.height()));
+    return {0, 0, width, box.height()};
+}
+
+namespace {
+// The preview button's glyph: a small magnifying glass.
+QIcon PreviewGlyph() {
+    QPixmap glyph(16, 16);
+    glyph.fill(Qt::transparent);
+    QPainter painter(&glyph);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1.6));
+    painter.drawEllipse(QRectF(2, 2, 8, 8));
+    painter.setPen(QPen(Qt::black, 2.4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(9.5, 9.5), QPointF(14, 14));
+    return QIcon(glyph);
+}
+
+// Draws a picture stretched to a widget; the preview window's content.
+class StretchedPicture : public QWidget {
+public:
+    StretchedPicture(const TPicture& picture, QWidget* parent)
+        : QWidget(parent), picture_(picture) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!picture_.Graphic())
+            return;
+        QPainter painter(this);
+        try {
+            picture_.Graphic()->Draw(painter, rect());
+        } catch (...) {
+            // A picture that cannot be decoded shows what was decoded; the preview says nothing.
+        }
+    }
+
+private:
+    const TPicture& picture_;
+};
+} // namespace
+
+class PreviewBox : public QFrame {
+public:
+    PreviewBox(const TPicture& picture, QWidget* parent) : QFrame(parent), picture_(picture) {
+        // A lowered outer and a raised inner bevel.
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(1);
+        setMidLineWidth(1);
+        setMinimumSize(150, 150);
+    }
+    std::function<void()> OnDoubleClick;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        const QRect inside = contentsRect();
+        if (!picture_.Graphic() || picture_.Width() == 0 || picture_.Height() == 0) {
+            painter.drawText(inside, Qt::AlignCenter, QStringLiteral("(None)"));
+            return;
+        }
+        const QRect target =
+            PreviewTarget(QSize(picture_.Width(), picture_.Height()), inside.size())
+                .translated(inside.topLeft());
+        painter.setClipRect(inside);
+        try {
+            picture_.Graphic()->Draw(painter, target);
+        } catch (...) {
+            // Errors of the previewed picture are swallowed.
+        }
+    }
+    void mouseDoubleClickEvent(QMouseEvent*) override {
+        if (OnDoubleClick)
+            OnDoubleClick();
+    }
+
+private:
+    const TPicture& picture_;
+};
+
+PicturePreview::PicturePreview(QWidget* parent)
+    : QWidget(parent), caption_(new QLabel(this)), previewButton_(new QToolButton(this)),
+      box_(new PreviewBox(picture_, this)) {
+    previewButton_->setIcon(PreviewGlyph());
+    previewButton_->setToolTip(QStringLiteral("Preview"));
+    previewButton_->setAutoRaise(true);
+    auto* captionRow = new QHBoxLayout;
+    captionRow->addWidget(caption_, 1);
+    captionRow->addWidget(previewButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(captionRow);
+    layout->addWidget(box_, 1);
+    connect(previewButton_, &QToolButton::clicked, this, &PicturePreview::OpenPreviewWindow);
+    box_->OnDoubleClick = [this] { OpenPreviewWindow(); };
+    picture_.OnChange = [this] { box_->update(); };
+    Clear();
+}
+
+void PicturePreview::Clear() {
+    picture_.SetGraphic(nullptr);
+    caption_->setText(QStringLiteral("Picture:"));
+    previewButton_->setEnabled(false);
+    box_->update();
+}
+
+void PicturePreview::ShowFile(const QString& path) {
+    const QFileInfo info(path);
+    const std::optional<std::string> name = Utf8ToCp1250(path.toStdString());
+    if (!info.isFile() || !name) {
+        Clear();
+        return;
+    }
+    try {
+        picture_.LoadFromFile(*name);
+    } catch (...) {
+        Clear(); // the preview swallows every load error
+        return;
+    }
+    caption_->setText(QStringLiteral(" (%1x%2)").arg(picture_.Width()).arg(picture_.Height()));
+    previewButton_->setEnabled(true);
+    box_->update();
+}
+
+QString PicturePreview::Caption() const {
+    return caption_->text();
+}
+
+bool PicturePreview::PreviewEnabled() const {
+    return previewButton_->isEnabled();
+}
+
+void PicturePreview::OpenPreviewWindow() {
+    QDialog window(this, Qt::Tool);
+    window.setWindowTitle(QStringLiteral("Preview"));
+    window.setSizeGripEnabled(true);
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* panel = new QFrame(&window);
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setLineWidth(1);
+    auto* panelLayout = new QVBoxLayout(panel);
+    constexpr int BorderWidth = 5;
+    panelLayout->setContentsMargins(BorderWidth, BorderWidth, BorderWidth, BorderWidth);
+    panelLayout->addWidget(new StretchedPicture(picture_, panel));
+    layout->addWidget(panel);
+    if (picture_.Graphic()) {
+        // The panel's inside is the picture plus 10 pixels each way.
+        const int frame = panel->frameWidth();
+        window.resize(picture_.Width() + 2 * BorderWidth + 2 * frame,
+                      picture_.Height() + 2 * BorderWidth + 2 * frame);
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.move(screen->geometry().center() - QPoint(window.width() / 2, window.height() / 2));
+    window.exec();
+}

@@ -1,0 +1,127 @@
+#include "pictureview.h"
+
+#include "catalogue.h"
+#include "picture.h"
+#include "selectedentry.h"
+#include "tform1.h"
+#include "thumbnailfit.h"
+#include "timage.h"
+#include "viewstate.h"
+
+namespace {
+constexpr int SlotCount = 4;
+constexpr int SlotBoxLefts[SlotCount] = {33, 161, 289, 417};
+constexpr int SlotBoxTop = 508;
+
+// The entry the strip and the arrows act on: the selected one, or, when the selected row has
+// no entry behind it (no row, a header or empty row), the entry the view shows.
+const CatalogueRecord* StripRecord() {
+    if (const CatalogueRecord* selected = SelectedRecord())
+        return selected;
+    const Catalogue& catalogue = TheCatalogue();
+    const int shown = View().ShownRecord;
+    if (shown >= 1 && shown <= catalogue.RecordCount)
+        return &catalogue.Record(shown);
+    return nullptr;
+}
+
+void ShowInMainArea(const std::string& fileName) {
+    TImage& image = MainImage();
+    image.hide();
+    image.Picture().LoadFromFile(fileName);
+    View().CurrentPicturePath = fileName.substr(1);
+    image.setGeometry(CentredInMainArea(image.Picture().Width(), image.Picture().Height()));
+    image.show();
+}
+} // namespace
+
+QRect CentredInMainArea(int width, int height) {
+    return {MainPictureArea.left() + (MainPictureArea.width() - width) / 2,
+            MainPictureArea.top() + (MainPictureArea.height() - height) / 2, width, height};
+}
+
+void ShowEntry() {
+    const int number = SelectedRecordNumber();
+    if (number == 0)
+        return; // nothing behind the row: the view keeps what it shows
+    const CatalogueRecord& record = TheCatalogue().Record(number);
+    ShowInMainArea("./images/" + record.MainPicture);
+    View().ShownRecord = number;
+    View().ThumbnailPage = 1;
+    RefreshThumbnails();
+}
+
+void RefreshThumbnails() {
+    const CatalogueRecord* record = StripRecord();
+    if (!record)
+        return;
+    TForm1& form = *MainForm();
+    for (int j = 1; j <= SlotCount; ++j) {
+        TImage& slot = *form.imageprev[j - 1];
+        const int i = View().ThumbnailPage + j - 1;
+        if (i < 1 || i > record->PictureCount) {
+            slot.hide();
+            continue;
+        }
+        slot.Picture().LoadFromFile("images/" + record->Picture(i));
+        const ThumbnailPlacement placed = FitThumbnail(
+            slot.Picture().Width(), slot.Picture().Height(), SlotBoxLefts[j - 1], SlotBoxTop);
+        slot.SetStretch(true);
+        slot.setGeometry(placed.left, placed.top, placed.width, placed.height);
+        slot.show();
+    }
+}
+
+void ShowSlotPicture(int slot) {
+    const CatalogueRecord* record = StripRecord();
+    if (!record || slot < 1 || slot > SlotCount)
+        return;
+    const int i = View().ThumbnailPage + slot - 1;
+    if (i < 1 || i > record->PictureCount)
+        return;
+    ShowInMainArea("./images/" + record->Picture(i));
+}
+
+void PageLeft() {
+    if (!StripRecord())
+        return;
+    if (View().ThumbnailPage > 1) {
+        --View().ThumbnailPage;
+        RefreshThumbnails();
+    }
+    RefreshArrows();
+}
+
+void PageRight() {
+    const CatalogueRecord* record = StripRecord();
+    if (!record)
+        return;
+    if (View().ThumbnailPage + 3 < record->PictureCount) {
+        ++View().ThumbnailPage;
+        RefreshThumbnails();
+    }
+    RefreshArrows();
+}
+
+void RefreshArrows() {
+    const CatalogueRecord* record = StripRecord();
+    if (!record)
+        return; // no entry on show: the arrows keep what they draw
+    TForm1& form = *MainForm();
+    const ViewState& view = View();
+    if (view.ThumbnailPage == 1) {
+        form.Image5->Picture().LoadFromFile(view.StartDirectory + "\\inactivearrowleft.jpg");
+        form.Image5->setCursor(Qt::ArrowCursor);
+    } else {
+        form.Image5->Picture().LoadFromFile(view.StartDirectory + "\\activearrowleft.jpg");
+        form.Image5->setCursor(Qt::PointingHandCursor);
+    }
+    // Equality on purpose: an entry with fewer than four pictures shows an active right arrow.
+    if (record->PictureCount == view.ThumbnailPage + 3) {
+        form.Image6->Picture().LoadFromFile(view.StartDirectory + "\\inactivearrowright.jpg");
+        form.Image6->setCursor(Qt::ArrowCursor);
+    } else {
+        form.Image6->Picture().LoadFromFile(view.StartDirectory + "\\activearrowright.jpg");
+        form.Image6->setCursor(Qt::PointingHandCursor);
+    }
+}

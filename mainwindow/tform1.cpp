@@ -1,0 +1,166 @@
+#include "tform1.h"
+
+#include "application.h"
+#include "catalogue.h"
+#include "files.h"
+#include "formbuilder.h"
+#include "pictureview.h"
+#include "savecopy.h"
+#include "tedit.h"
+#include "timage.h"
+#include "titlelist.h"
+#include "tlistbox.h"
+#include "tsavepicturedialog.h"
+#include "viewstate.h"
+
+namespace {
+TForm1* theMainForm = nullptr;
+
+FormDescription Description() {
+    return LoadFormDescription(QStringLiteral("TForm1"));
+}
+} // namespace
+
+TForm1* MainForm() {
+    return theMainForm;
+}
+
+void LoadCatalogue() {
+    LoadCatalogueFile(TheCatalogue(), "datas.dat");
+    FillTitleList();
+}
+
+TForm1::TForm1() : TForm1(Description()) {}
+
+TForm1::TForm1(const FormDescription& description)
+    : TForm(description.className, description.clientSize, description.placement,
+            description.position) {
+    const FormHandlers handlers =
+        Bind<TForm1>(this, {
+                               {"Image1Click", &TForm1::Image1Click},
+                               {"RadioImage1Click", &TForm1::RadioImage1Click},
+                               {"RadioImage2Click", &TForm1::RadioImage2Click},
+                               {"imageprev1Click", &TForm1::imageprev1Click},
+                               {"imageprev2Click", &TForm1::imageprev2Click},
+                               {"imageprev3Click", &TForm1::imageprev3Click},
+                               {"imageprev4Click", &TForm1::imageprev4Click},
+                               {"Image2Click", &TForm1::Image2Click},
+                               {"Image5Click", &TForm1::Image5Click},
+                               {"Image6Click", &TForm1::Image6Click},
+                               {"Image7Click", &TForm1::Image7Click},
+                               {"Image8Click", &TForm1::Image8Click},
+                               {"Image9Click", &TForm1::Image9Click},
+                               {"Image10Click", &TForm1::Image10Click},
+                               {"Edit1KeyPress", &TForm1::Edit1KeyPress},
+                               {"ListBox1Click", &TForm1::ListBox1Click},
+                               {"ListBox1KeyDown", &TForm1::ListBox1KeyDown},
+                           });
+    const ControlFactories factories = {
+        {QStringLiteral("TSavePictureDialog"),
+         [](QWidget& form, const ControlDescription& control) -> QObject* {
+             auto* dialog = new TSavePictureDialog(&form);
+             dialog->setObjectName(control.name);
+             return dialog;
+         }},
+    };
+    const FormControls controls = BuildForm(*this, description, handlers, factories);
+    auto image = [&controls](const char* name) { return &controls.Get<TImage>(name); };
+    Image1 = image("Image1");
+    RadioImage1 = image("RadioImage1");
+    RadioImage2 = image("RadioImage2");
+    MainImage = image("MainImage");
+    imageprev = {image("imageprev1"), image("imageprev2"), image("imageprev3"),
+                 image("imageprev4")};
+    Image2 = image("Image2");
+    Image3 = image("Image3");
+    Image4 = image("Image4");
+    Image5 = image("Image5");
+    Image6 = image("Image6");
+    Image7 = image("Image7");
+    Image8 = image("Image8");
+    Image9 = image("Image9");
+    Image10 = image("Image10");
+    Edit1 = &controls.Get<TEdit>("Edit1");
+    ListBox1 = &controls.Get<TListBox>("ListBox1");
+    SavePictureDialog1 = &controls.Get<TSavePictureDialog>("SavePictureDialog1");
+    theMainForm = this;
+}
+
+TForm1::~TForm1() {
+    if (theMainForm == this)
+        theMainForm = nullptr;
+}
+
+void TForm1::FormShow() {
+    Form(6)->ShowModal();
+    Form(8)->ShowModal();
+    View().StartDirectory = files::CurrentDirectory();
+    TheCatalogue().RecordCount = 0;
+    View().SearchMode = 1;
+    ResetListIndexMap(TheCatalogue());
+    LoadCatalogue();
+    View().ResultsShown = 0;
+    ListBox1->SelectRow(0);
+    ShowEntry();
+    RefreshArrows();
+}
+
+void TForm1::Image1Click() {
+    Close();
+}
+void TForm1::RadioImage1Click() {
+    ::RadioImage1Click();
+}
+void TForm1::RadioImage2Click() {
+    ::RadioImage2Click();
+}
+void TForm1::imageprev1Click() {
+    ShowSlotPicture(1);
+}
+void TForm1::imageprev2Click() {
+    ShowSlotPicture(2);
+}
+void TForm1::imageprev3Click() {
+    ShowSlotPicture(3);
+}
+void TForm1::imageprev4Click() {
+    ShowSlotPicture(4);
+}
+void TForm1::Image2Click() {
+    ::Image2Click();
+}
+void TForm1::Image5Click() {
+    PageLeft();
+}
+void TForm1::Image6Click() {
+    PageRight();
+}
+void TForm1::Image7Click() {
+    Form(3)->ShowModal();
+}
+void TForm1::Image8Click() {
+    ::Image8Click();
+}
+void TForm1::Image9Click() {
+    Form(5)->ShowModal();
+}
+void TForm1::Image10Click() {
+    Form(7)->ShowModal();
+}
+void TForm1::Edit1KeyPress(QChar& key) {
+    ::Edit1KeyPress(key.unicode());
+}
+void TForm1::ListBox1Click() {
+    ::ListBox1Click();
+}
+
+void TForm1::ListBox1KeyDown(int& key, Qt::KeyboardModifiers) {
+    // Left and Right page the strip and never reach the list, so its selection stays.
+    if (key == Qt::Key_Left) {
+        key = 0;
+        PageLeft();
+    } else if (key == Qt::Key_Right) {
+        key = 0;
+        PageRight();
+    }
+}

@@ -1,0 +1,85 @@
+#include "tsavepicturedialog.h"
+
+#include "cp1250.h"
+#include "fileformats.h"
+#include "picturepreview.h"
+#include "savenames.h"
+
+#include <QFileSystemModel>
+#include <QGridLayout>
+
+namespace {
+std::vector<PictureFormatEntry> RegisteredFormats() {
+    std::vector<PictureFormatEntry> formats;
+    for (const auto& entry : FileFormats().Entries())
+        formats.push_back({entry.extension, entry.description});
+    return formats;
+}
+} // namespace
+
+TSavePictureDialog::TSavePictureDialog(QWidget* parent)
+    : QFileDialog(parent), preview_(new PicturePreview(this)) {
+    setOption(QFileDialog::DontUseNativeDialog);
+    setOption(QFileDialog::DontConfirmOverwrite);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    setDefaultSuffix(QString());
+    setSizeGripEnabled(true);
+
+    // The filter is "shown|patterns|shown|patterns…"; the toolkit splits patterns on blanks
+    // only, so the semicolon lists are applied to the file list by hand.
+    const QStringList parts =
+        QString::fromStdString(BuildPictureFilter(RegisteredFormats())).split(QLatin1Char('|'));
+    QStringList shown;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        filterRows_.push_back({parts[i], parts[i + 1].split(QLatin1Char(';'))});
+        shown << parts[i];
+    }
+    setNameFilters(shown);
+    connect(this, &QFileDialog::filterSelected, this, &TSavePictureDialog::UsePatternsOf);
+
+    // The preview area stands to the right of the standard controls.
+    if (auto* grid = qobject_cast<QGridLayout*>(layout()))
+        grid->addWidget(preview_, 0, grid->columnCount(), grid->rowCount(), 1);
+    connect(this, &QFileDialog::currentChanged, preview_, &PicturePreview::ShowFile);
+}
+
+void TSavePictureDialog::UsePatternsOf(const QString& filterRow) {
+    for (const FilterRow& row : filterRows_) {
+        if (row.shown != filterRow)
+            continue;
+        if (auto* model = findChild<QFileSystemModel*>())
+            model->setNameFilters(row.patterns);
+    }
+}
+
+QStringList TSavePictureDialog::FilterRows() const {
+    QStringList rows;
+    for (const FilterRow& row : filterRows_)
+        rows << row.shown;
+    return rows;
+}
+
+void TSavePictureDialog::SetFileName(const std::string& fileName) {
+    selectFile(QString::fromStdString(Cp1250ToUtf8(fileName)));
+}
+
+bool TSavePictureDialog::Execute() {
+    preview_->Clear();
+    if (chosenFilter_ < static_cast<int>(filterRows_.size())) {
+        selectNameFilter(filterRows_[chosenFilter_].shown);
+        UsePatternsOf(filterRows_[chosenFilter_].shown);
+    }
+    const bool confirmed = exec() == QDialog::Accepted;
+    if (confirmed) {
+        // A confirmed choice of filter is offered first next time.
+        const QStringList rows = FilterRows();
+        chosenFilter_ = std::max(0, static_cast<int>(rows.indexOf(selectedNameFilter())));
+    }
+    return confirmed;
+}
+
+QString TSavePictureDialog::ChosenPath() const {
+    const QStringList files = selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}

@@ -1,0 +1,6 @@
+#include "viewstate.h"
+
+ViewState& View() {
+    static ViewState state;
+    return state;
+}

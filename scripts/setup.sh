@@ -1,0 +1,33 @@
+# Shared by ./run and ./test: installs what is missing and builds. Sourced, not run.
+
+VENDRAL_PACKAGES=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev libgl-dev libjpeg62-turbo-dev libgtest-dev
+    fonts-ebgaramond
+)
+VENDRAL_TEST_PACKAGES=(
+    xvfb xauth xdotool imagemagick x11-utils
+    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+)
+
+vendral_install() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
+        $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+            "${missing[@]}"
+}
+
+vendral_build() {
+    local preset="$1"
+    shift
+    cmake --preset "$preset" -G Ninja >/dev/null &&
+        cmake --build --preset "$preset" "$@"
+}

@@ -1,0 +1,133 @@
+#include "program_fixture.h"
+
+#include "application.h"
+#include "catalogue.h"
+#include "errorreport.h"
+#include "jpegencoder.h"
+#include "picture.h"
+#include "tform.h"
+#include "tform1.h"
+#include "tgraphic.h"
+#include "timage.h"
+#include "viewstate.h"
+#include "windowset.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <fstream>
+#include <random>
+
+namespace {
+// Closes the splash and the introduction as soon as they are shown.
+class StartUpCloser : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show &&
+            (watched->objectName() == QLatin1String("TForm6") ||
+             watched->objectName() == QLatin1String("TForm8"))) {
+            auto* form = static_cast<TForm*>(watched);
+            QTimer::singleShot(0, form, [form] { form->Close(); });
+        }
+        return false;
+    }
+};
+
+void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+} // namespace
+
+TestEntry EntryWithPictures(const std::string& title, const std::string& stem, int count,
+                            int width, int height) {
+    TestEntry entry{title, "Hely " + title, "Ido " + title, {}, {}};
+    for (int i = 1; i <= count; ++i)
+        entry.pictures.push_back({stem + std::to_string(i) + ".jpg", width, height});
+    return entry;
+}
+
+void ProgramTest::SetUp() {
+    static std::mt19937 random(std::random_device{}());
+    previousDirectory_ = std::filesystem::current_path();
+    folder_ = std::filesystem::temp_directory_path() /
+              ("vendral-program-" + std::to_string(random()));
+    std::filesystem::create_directories(folder_ / "images");
+    for (const char* face : {"activearrowleft.jpg", "activearrowright.jpg"})
+        WriteJpeg(face, 12, 31, ActiveFace);
+    for (const char* face : {"inactivearrowleft.jpg", "inactivearrowright.jpg"})
+        WriteJpeg(face, 12, 31, InactiveFace);
+    WriteJpeg("radioon.jpg", 24, 24, ActiveFace);
+    WriteJpeg("radiooff.jpg", 24, 24, InactiveFace);
+    SetReportSink([this](const std::string& text) { reports_.push_back(text); });
+    View() = ViewState{};
+    TheCatalogue() = Catalogue{};
+}
+
+void ProgramTest::TearDown() {
+    windows_.reset();
+    SetReportSink(nullptr);
+    std::filesystem::current_path(previousDirectory_);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+void ProgramTest::WriteJpeg(const std::string& relativePath, int width, int height,
+                            QColor colour) {
+    std::vector<std::uint8_t> pixels(std::size_t(width) * height * 3);
+    for (std::size_t i = 0; i < pixels.size(); i += 3) {
+        pixels[i] = std::uint8_t(colour.red());
+        pixels[i + 1] = std::uint8_t(colour.green());
+        pixels[i + 2] = std::uint8_t(colour.blue());
+    }
+    WriteBytes(folder_ / relativePath, EncodeJpeg(pixels.data(), width, height, false, 90));
+}
+
+void ProgramTest::WriteCatalogue(const std::vector<TestEntry>& entries) {
+    std::string text = std::to_string(entries.size()) + "\r\n";
+    for (const TestEntry& entry : entries) {
+        text += entry.title + "\r\n" + entry.line2 + "\r\n" + entry.line3 + "\r\n";
+        for (const std::string& line : entry.indexLines)
+            text += line + "\r\n";
+        text += "##\r\n";
+        for (const TestEntry::Picture& picture : entry.pictures) {
+            text += picture.name + "\r\n";
+            if (picture.width > 0)
+                WriteJpeg("images/" + picture.name, picture.width, picture.height,
+                          QColor(90, 140, 60));
+        }
+        // With one picture this terminator is read as the second picture line.
+        text += "##\r\n";
+    }
+    std::ofstream(folder_ / "datas.dat", std::ios::binary) << text;
+}
+
+void ProgramTest::StartProgram() {
+    std::filesystem::current_path(folder_);
+    static StartUpCloser closer;
+    QCoreApplication::instance()->installEventFilter(&closer);
+    windows_ = std::make_unique<WindowSet>();
+    Form(1)->Show();
+    ProcessEvents();
+}
+
+void ProgramTest::Start(const std::vector<TestEntry>& entries) {
+    WriteCatalogue(entries);
+    StartProgram();
+}
+
+TForm1& ProgramTest::Main() { return *MainForm(); }
+
+QColor ProgramTest::FaceColour(TImage& image) {
+    if (!image.Picture().Graphic())
+        return {};
+    const QImage pixels = image.Picture().Graphic()->ToImage();
+    if (pixels.isNull())
+        return {};
+    return pixels.pixelColor(pixels.width() / 2, pixels.height() / 2);
+}
+
+void ProgramTest::ProcessEvents() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}

@@ -1,67 +1,56 @@
 #include "jpegencoder.h"
 
 #include "errors.h"
+#include "jpegerrors.h"
 
 #include <algorithm>
-#include <csetjmp>
-#include <cstdio>
 #include <cstdlib>
-
-#include <jpeglib.h>
 
 namespace {
 
-struct EncoderError {
-    jpeg_error_mgr manager;
-    std::jmp_buf escape;
+// Lives in the caller's frame so nothing in the setjmp frame changes after setjmp.
+struct Session {
+    jpeg_compress_struct info;
+    JpegErrorManager errors;
+    unsigned char* buffer;
+    unsigned long size;
 };
 
-// libjpeg's C frames must not be unwound by a C++ exception: jump back out instead.
-void EncoderErrorExit(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<EncoderError*>(info->err)->escape, 1);
-}
-
-void EncoderSilent(j_common_ptr, int) {}
-
-// Runs the compressor; returns the message code on failure, 0 on success. Kept free of C++
-// objects with destructors because longjmp may leave it.
-int Compress(jpeg_compress_struct& info, EncoderError& error, const std::uint8_t* pixels, int width,
-             int height, bool grayscale, int quality, int densityDpi, unsigned char** buffer,
-             unsigned long* size) {
-    info.err = jpeg_std_error(&error.manager);
-    error.manager.error_exit = EncoderErrorExit;
-    error.manager.emit_message = EncoderSilent;
-    if (setjmp(error.escape)) {
-        const int code = error.manager.msg_code;
-        jpeg_destroy_compress(&info);
-        return code == 0 ? -1 : code;
+// Returns libjpeg's message code on failure, 0 on success.
+int CompressIn(Session* session, const std::uint8_t* pixels, int width, int height, bool grayscale,
+               int quality, int densityDpi) {
+    jpeg_compress_struct* info = &session->info;
+    info->err = InstallJpegErrorManager(session->errors);
+    if (setjmp(session->errors.escape)) {
+        const int code = session->errors.library.msg_code;
+        jpeg_destroy_compress(info); // safe on a struct never created: it is zeroed
+        return code;
     }
-    jpeg_create_compress(&info);
-    jpeg_mem_dest(&info, buffer, size);
-    info.image_width = static_cast<JDIMENSION>(width);
-    info.image_height = static_cast<JDIMENSION>(height);
-    info.input_components = grayscale ? 1 : 3;
-    info.in_color_space = grayscale ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, quality, TRUE);
-    info.write_JFIF_header = TRUE;
-    info.density_unit = 1; // dots per inch
-    info.X_density = static_cast<UINT16>(densityDpi);
-    info.Y_density = static_cast<UINT16>(densityDpi);
-    if (!grayscale) {
-        for (int c = 0; c < 3; ++c) {
-            info.comp_info[c].h_samp_factor = 1;
-            info.comp_info[c].v_samp_factor = 1;
-        }
+    jpeg_create_compress(info);
+    jpeg_mem_dest(info, &session->buffer, &session->size);
+    info->image_width = static_cast<JDIMENSION>(width);
+    info->image_height = static_cast<JDIMENSION>(height);
+    info->input_components = grayscale ? 1 : 3;
+    info->in_color_space = grayscale ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(info);
+    jpeg_set_quality(info, quality, TRUE);
+    info->write_JFIF_header = TRUE;
+    info->density_unit = 1; // dots per inch
+    info->X_density = static_cast<UINT16>(densityDpi);
+    info->Y_density = static_cast<UINT16>(densityDpi);
+    // Full-resolution chroma: a decoded pixel stays close to the one written.
+    for (int c = 0; c < info->num_components; ++c) {
+        info->comp_info[c].h_samp_factor = 1;
+        info->comp_info[c].v_samp_factor = 1;
     }
-    jpeg_start_compress(&info, TRUE);
+    jpeg_start_compress(info, TRUE);
     const std::size_t stride = static_cast<std::size_t>(width) * (grayscale ? 1 : 3);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(pixels + stride * info.next_scanline);
-        jpeg_write_scanlines(&info, &row, 1);
+    while (info->next_scanline < info->image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(pixels + stride * info->next_scanline);
+        jpeg_write_scanlines(info, &row, 1);
     }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
+    jpeg_finish_compress(info);
+    jpeg_destroy_compress(info);
     return 0;
 }
 
@@ -69,22 +58,19 @@ int Compress(jpeg_compress_struct& info, EncoderError& error, const std::uint8_t
 
 std::vector<std::uint8_t> EncodeJpeg(const std::uint8_t* pixels, int width, int height,
                                      bool grayscale, int quality, int densityDpi) {
-    // JPEG stores dimensions and densities in 16 bits; libjpeg caps dimensions at 65500.
+    // libjpeg caps dimensions at 65500; JFIF stores the density in 16 bits.
     if (pixels == nullptr || width < 1 || height < 1 || width > 65500 || height > 65500)
         throw EInvalidOperation("Invalid picture size for JPEG");
     if (densityDpi < 1 || densityDpi > 65535)
         throw EInvalidOperation("Invalid JPEG density");
-    jpeg_compress_struct info{};
-    EncoderError error{};
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    const int code = Compress(info, error, pixels, width, height, grayscale,
-                              std::clamp(quality, 1, 100), densityDpi, &buffer, &size);
+    Session session{};
+    const int code = CompressIn(&session, pixels, width, height, grayscale,
+                                std::clamp(quality, 1, 100), densityDpi);
     std::vector<std::uint8_t> bytes;
     if (code == 0)
-        bytes.assign(buffer, buffer + size);
-    std::free(buffer);
+        bytes.assign(session.buffer, session.buffer + session.size);
+    std::free(session.buffer);
     if (code != 0)
-        throw EJPEG(code);
+        RaiseJpegError(code);
     return bytes;
 }

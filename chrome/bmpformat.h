@@ -1,0 +1,27 @@
+#pragma once
+// Device-independent bitmaps: the BMP file and the bitmap data inside icons.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+struct DecodedBitmap {
+    int width = 0;
+    int height = 0;
+    // Top-down rows of 0xAARRGGBB values (alpha 0xFF unless the data carries alpha).
+    std::vector<std::uint32_t> pixels;
+    bool hasAlpha = false;
+};
+
+// A BMP file: "BM" file header, then a DIB. nullopt when the contents are not a valid bitmap.
+std::optional<DecodedBitmap> DecodeBmpFile(std::span<const std::uint8_t> file);
+
+// A DIB (info header, colour table, pixels) as stored in an icon: heightDivisor 2 for icon
+// images, whose header counts the colour rows and the mask rows together. The AND mask that
+// follows the colour rows, when present, makes masked pixels transparent.
+std::optional<DecodedBitmap> DecodeIconDib(std::span<const std::uint8_t> dib);
+
+// Supported: BITMAPCOREHEADER, BITMAPINFOHEADER and its V4/V5 extensions; 1, 4, 8, 16, 24 and
+// 32 bits a pixel, BI_RGB or BI_BITFIELDS; bottom-up or top-down rows. Compressed (RLE) data
+// is not supported and counts as invalid.

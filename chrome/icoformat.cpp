@@ -1,0 +1,47 @@
+#include "icoformat.h"
+
+#include <algorithm>
+
+namespace {
+
+std::uint16_t U16(std::span<const std::uint8_t> d, std::size_t at) {
+    return static_cast<std::uint16_t>(d[at] | d[at + 1] << 8);
+}
+
+std::uint32_t U32(std::span<const std::uint8_t> d, std::size_t at) {
+    return static_cast<std::uint32_t>(d[at]) | static_cast<std::uint32_t>(d[at + 1]) << 8 |
+           static_cast<std::uint32_t>(d[at + 2]) << 16 |
+           static_cast<std::uint32_t>(d[at + 3]) << 24;
+}
+
+constexpr std::uint8_t PngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
+} // namespace
+
+std::optional<IconEntry> LargestIconImage(std::span<const std::uint8_t> file) {
+    // Header: reserved 0, type 1 (icon), image count.
+    if (file.size() < 6 || U16(file, 0) != 0 || U16(file, 2) != 1)
+        return std::nullopt;
+    const std::size_t count = U16(file, 4);
+    if (count == 0 || file.size() < 6 + 16 * count)
+        return std::nullopt;
+    std::optional<IconEntry> best;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t at = 6 + 16 * i;
+        IconEntry entry;
+        entry.width = file[at] == 0 ? 256 : file[at];
+        entry.height = file[at + 1] == 0 ? 256 : file[at + 1];
+        entry.bitCount = U16(file, at + 6);
+        const std::uint32_t size = U32(file, at + 8);
+        const std::uint32_t offset = U32(file, at + 12);
+        if (size == 0 || offset > file.size() || size > file.size() - offset)
+            return std::nullopt;
+        entry.data = file.subspan(offset, size);
+        entry.png = size >= 8 && std::equal(PngSignature, PngSignature + 8, entry.data.begin());
+        const auto area = [](const IconEntry& e) { return e.width * e.height; };
+        if (!best || area(entry) > area(*best) ||
+            (area(entry) == area(*best) && entry.bitCount > best->bitCount))
+            best = entry;
+    }
+    return best;
+}

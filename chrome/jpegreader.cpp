@@ -1,0 +1,94 @@
+#include "jpegreader.h"
+
+#include "jpegerrors.h"
+
+#include <algorithm>
+
+#include <jerror.h>
+
+namespace {
+
+// Lives in the caller's frame so nothing in the setjmp frames below changes after setjmp.
+struct Session {
+    jpeg_decompress_struct info;
+    JpegErrorManager errors;
+};
+
+int ReadHeaderIn(Session* session, const std::uint8_t* data, std::size_t size, JpegHeader* header) {
+    jpeg_decompress_struct* info = &session->info;
+    info->err = InstallJpegErrorManager(session->errors);
+    if (setjmp(session->errors.escape)) {
+        const int code = session->errors.library.msg_code;
+        jpeg_destroy_decompress(info); // safe on a struct never created: it is zeroed
+        return code;
+    }
+    jpeg_create_decompress(info);
+    jpeg_mem_src(info, data, static_cast<unsigned long>(size));
+    jpeg_read_header(info, TRUE);
+    header->width = static_cast<int>(info->image_width);
+    header->height = static_cast<int>(info->image_height);
+    header->grayscale = info->jpeg_color_space == JCS_GRAYSCALE;
+    header->progressive = info->progressive_mode != 0;
+    jpeg_destroy_decompress(info);
+    return 0;
+}
+
+int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool grayscale,
+             int expectedWidth, int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride,
+             int* rowsDone) {
+    jpeg_decompress_struct* info = &session->info;
+    info->err = InstallJpegErrorManager(session->errors);
+    *rowsDone = 0;
+    if (setjmp(session->errors.escape)) {
+        const int code = session->errors.library.msg_code;
+        jpeg_destroy_decompress(info);
+        return code;
+    }
+    jpeg_create_decompress(info);
+    jpeg_mem_src(info, data, static_cast<unsigned long>(size));
+    jpeg_read_header(info, TRUE);
+    info->scale_num = 1;
+    info->scale_denom = 1;
+    info->do_block_smoothing = TRUE;
+    info->buffered_image = FALSE;
+    info->out_color_space = grayscale ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_start_decompress(info);
+    // The buffer was sized from the load-time header; never write past it.
+    if (static_cast<int>(info->output_width) != expectedWidth ||
+        static_cast<int>(info->output_height) != expectedHeight ||
+        info->output_components != (grayscale ? 1 : 3))
+        ERREXIT(info, JERR_BAD_STATE);
+    JSAMPROW rows[16];
+    while (info->output_scanline < info->output_height) {
+        const int next = static_cast<int>(info->output_scanline);
+        const int count = std::min(16, expectedHeight - next);
+        for (int i = 0; i < count; ++i)
+            rows[i] = first + static_cast<std::ptrdiff_t>(next + i) * stride;
+        jpeg_read_scanlines(info, rows, static_cast<JDIMENSION>(count));
+        *rowsDone = static_cast<int>(info->output_scanline);
+    }
+    jpeg_finish_decompress(info);
+    jpeg_destroy_decompress(info);
+    return 0;
+}
+
+} // namespace
+
+int ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader& header) {
+    Session session{};
+    JpegHeader read;
+    const int code = ReadHeaderIn(&session, data, size, &read);
+    if (code == 0)
+        header = read;
+    return code;
+}
+
+int DecodeJpegRows(const std::uint8_t* data, std::size_t size, bool grayscale, int expectedWidth,
+                   int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride, int& rowsDone) {
+    Session session{};
+    int done = 0;
+    const int code = DecodeIn(&session, data, size, grayscale, expectedWidth, expectedHeight, first,
+                              stride, &done);
+    rowsDone = done;
+    return code;
+}

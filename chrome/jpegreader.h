@@ -1,0 +1,22 @@
+#pragma once
+// Reading JPEG data with libjpeg: the headers at load, the full decode at the first drawing.
+// Both return libjpeg's message code on failure (0 on success) and never throw, so the caller
+// raises the error after libjpeg's frames are gone.
+
+#include <cstddef>
+#include <cstdint>
+
+struct JpegHeader {
+    int width = 0;
+    int height = 0;
+    bool grayscale = false;
+    bool progressive = false;
+};
+
+int ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader& header);
+
+// Decodes at full size into rows of the caller's buffer (row y at first + y * stride): three
+// bytes R, G, B a pixel, or one byte for grayscale. expectedWidth and expectedHeight are the
+// header's; rowsDone is set to the rows written, also when decoding fails part way.
+int DecodeJpegRows(const std::uint8_t* data, std::size_t size, bool grayscale, int expectedWidth,
+                   int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride, int& rowsDone);

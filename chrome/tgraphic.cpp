@@ -1,0 +1,17 @@
+#include "tgraphic.h"
+
+#include "errors.h"
+#include "files.h"
+
+TGraphic::~TGraphic() = default;
+
+void TGraphic::LoadFromFile(const std::string& fileName) {
+    LoadFromBytes(ReadPictureFile(fileName));
+}
+
+std::vector<std::uint8_t> TGraphic::ReadPictureFile(const std::string& fileName) {
+    files::ReadResult result = files::ReadWholeFile(fileName);
+    if (result.error != 0)
+        throw EFOpenError("Cannot open file " + fileName);
+    return std::move(result.bytes);
+}

@@ -1,0 +1,44 @@
+#pragma once
+// A picture object: one of the picture classes, loaded from a file or from bytes, drawn into a
+// rectangle. A holder (TPicture) owns at most one.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QImage>
+
+class QPainter;
+class QRect;
+
+class TGraphic {
+public:
+    virtual ~TGraphic();
+
+    virtual const char* ClassName() const = 0; // "TJPEGImage", "TBitmap", ...
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+
+    // Reads the whole file, then loads its bytes. A file that cannot be read raises
+    // EFOpenError "Cannot open file %s" with the name exactly as passed in. A failed load
+    // leaves the object as it was.
+    virtual void LoadFromFile(const std::string& fileName);
+    virtual void LoadFromBytes(std::vector<std::uint8_t> bytes) = 0;
+    // The bytes of a complete file of the class (what was loaded, unchanged).
+    virtual std::vector<std::uint8_t> SaveToBytes() const = 0;
+
+    // Draws into target (scaled to it, nearest neighbour). A JPEG decodes at its first drawing
+    // and may raise EJPEG then, after drawing what it could decode.
+    virtual void Draw(QPainter& painter, const QRect& target) = 0;
+    virtual std::unique_ptr<TGraphic> Clone() const = 0;
+    // The drawable pixels, decoding first if needed; a null image when there are none.
+    virtual QImage ToImage() = 0;
+
+protected:
+    TGraphic() = default;
+    TGraphic(const TGraphic&) = default;
+    TGraphic& operator=(const TGraphic&) = default;
+
+    static std::vector<std::uint8_t> ReadPictureFile(const std::string& fileName);
+};

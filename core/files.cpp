@@ -278,16 +278,12 @@ std::optional<std::string> CopyFileReplacing(std::string_view source, std::strin
     }
     struct stat targetInfo;
     const bool targetExists = StatError(to, &targetInfo) == 0;
-    if (targetExists) {
-        if (S_ISDIR(targetInfo.st_mode))
-            return Reason(EISDIR);
-        // Copying a file onto itself must not truncate it first; its bytes are already there.
-        if (targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino)
-            return std::nullopt;
-    }
+    if (targetExists && S_ISDIR(targetInfo.st_mode))
+        return Reason(EISDIR);
 
     // Write beside the target and rename over it, so a failed copy never leaves the old file
-    // half overwritten. The rename also reports a name too long for the platform.
+    // half overwritten, and a file copied onto itself is never truncated before it is read.
+    // The rename also reports a name too long for the platform.
     const std::string folder = ParentOf(to);
     std::string temporary = folder + (folder.back() == '/' ? "" : "/") + ".vendral-copy-XXXXXX";
     FileDescriptor output(::mkstemp(temporary.data()));

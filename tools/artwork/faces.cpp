@@ -1,6 +1,7 @@
 #include "faces.h"
 
 #include "layout.h"
+#include "lettering.h"
 #include "palette.h"
 
 #include <QPainterPath>
@@ -13,6 +14,43 @@ QColor Shade(const QColor& colour, int percent) {
 }
 
 } // namespace
+
+QImage FlatImage(QSize size, const QColor& colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+void PaintOutline(QImage& image, const QColor& colour, bool sides) {
+    QPainter painter(&image);
+    const int w = image.width(), h = image.height();
+    painter.fillRect(0, 0, w, 1, colour);
+    painter.fillRect(0, h - 1, w, 1, colour);
+    if (sides) {
+        painter.fillRect(0, 0, 2, h, colour);
+        painter.fillRect(w - 2, 0, 2, h, colour);
+    }
+}
+
+void LetterFace(QPainter& painter, const QRect& face, const QString& text, bool italic,
+                qreal pixelSize, const QColor& colour) {
+    const QFont font = SerifFont(italic ? Face::Italic : Face::Regular, pixelSize);
+    const qreal capHeight = -TextPath(QStringLiteral("H"), font).boundingRect().top();
+    const QRectF flat(face);
+    PaintText(painter, text, font, flat.center().x(), flat.center().y() + capHeight / 2, colour,
+              0.03 * pixelSize, pixelSize / 22);
+}
+
+void PaintSunken(QPainter& painter, const QRect& flat, const QColor& field, const QColor& ground) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QRect rim = flat.adjusted(-2, -2, 2, 2);
+    painter.fillRect(rim, Shade(ground, 8));
+    painter.fillRect(rim.adjusted(0, 0, -1, -1), Shade(ground, -24));
+    painter.fillRect(rim.adjusted(1, 1, -1, -1), Shade(ground, -12));
+    painter.fillRect(flat, field);
+    painter.restore();
+}
 
 void PaintRaisedFace(QPainter& painter, const QRect& flat, const QColor& face) {
     painter.save();

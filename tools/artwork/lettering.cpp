@@ -4,9 +4,11 @@
 #include <QFontDatabase>
 #include <QTransform>
 
+#include <algorithm>
+
 namespace {
 
-QString families[3];
+QString family = QStringLiteral("serif");
 
 QString FontDirectory() {
     for (const char* dir :
@@ -18,58 +20,44 @@ QString FontDirectory() {
     return {};
 }
 
+// Antialiased edges reach half a pixel beyond the outline.
+QRectF InkArea(const QRectF& area, qreal embolden) {
+    const qreal inset = 0.5 + embolden / 2;
+    return area.adjusted(inset, inset, -inset, -inset);
+}
+
 } // namespace
 
 bool LoadArtworkFonts() {
     const QString dir = FontDirectory();
-    const char* files[3] = {"EBGaramond12-Regular.otf", "EBGaramond12-Italic.otf",
-                            "EBGaramond12-Bold.otf"};
     bool any = false;
-    for (int i = 0; i < 3; ++i) {
-        const int id = QFontDatabase::addApplicationFont(dir + '/' + files[i]);
-        if (id < 0)
-            continue;
+    for (const char* file : {"EBGaramond12-Regular.otf", "EBGaramond12-Italic.otf"}) {
+        const int id = QFontDatabase::addApplicationFont(dir + '/' + file);
         const QStringList names = QFontDatabase::applicationFontFamilies(id);
-        if (!names.isEmpty()) {
-            families[i] = names.first();
+        if (id >= 0 && !names.isEmpty()) {
+            family = names.first();
             any = true;
         }
     }
     return any;
 }
 
-QFont SerifFont(Face face, qreal pixelSize) {
-    const int i = static_cast<int>(face);
-    QFont font(families[i].isEmpty() ? QStringLiteral("serif") : families[i]);
-    font.setPixelSize(qRound(pixelSize));
+QFont SerifFont(Face face, qreal pixelSize, bool smallCaps) {
+    QFont font(family);
+    font.setPixelSize(std::max(1, qRound(pixelSize)));
     font.setItalic(face == Face::Italic);
-    font.setBold(face == Face::Bold);
     font.setKerning(true);
     font.setHintingPreference(QFont::PreferNoHinting);
+    if (smallCaps)
+        font.setCapitalization(QFont::SmallCaps);
     return font;
 }
 
-QPainterPath TextPath(const QString& text, const QFont& font) {
+QPainterPath TextPath(const QString& text, const QFont& font, qreal tracking) {
+    QFont spaced = font;
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, tracking);
     QPainterPath path;
-    path.addText(0, 0, font, text);
-    return path;
-}
-
-QPainterPath SmallCapsPath(const QString& text, const QFont& font, qreal smallScale) {
-    QFont small = font;
-    small.setPixelSize(qRound(font.pixelSize() * smallScale));
-    const QFontMetricsF bigMetrics(font), smallMetrics(small);
-    QPainterPath path;
-    qreal x = 0;
-    for (QChar c : text) {
-        const bool isSmall = c.isLower();
-        const QString glyph = isSmall ? QString(c.toUpper()) : QString(c);
-        const QFont& f = isSmall ? small : font;
-        path.addText(x, 0, f, glyph);
-        x += (isSmall ? smallMetrics : bigMetrics).horizontalAdvance(glyph);
-        if (c != ' ')
-            x += font.pixelSize() * 0.06; // letter-spaced, as engraved capitals are
-    }
+    path.addText(0, 0, spaced, text);
     return path;
 }
 
@@ -85,16 +73,62 @@ QPainterPath FitInto(const QPainterPath& path, const QRectF& area) {
     return transform.map(path);
 }
 
-void PaintFitted(QPainter& painter, const QPainterPath& path, const QRectF& area,
-                 const QColor& colour, qreal embolden) {
-    // Keep the antialiased rim inside the area too.
-    const qreal inset = 0.5 + embolden / 2;
-    const QPainterPath fitted = FitInto(path, area.adjusted(inset, inset, -inset, -inset));
+void FillPath(QPainter& painter, const QPainterPath& path, const QColor& colour, qreal embolden) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(embolden > 0 ? QPen(colour, embolden, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
-                                : QPen(Qt::NoPen));
+    if (embolden > 0)
+        painter.setPen(QPen(colour, embolden, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    else
+        painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    painter.drawPath(fitted);
+    painter.drawPath(path);
     painter.restore();
+}
+
+void PaintCaption(QPainter& painter, const QString& text, const QFont& font, const QRectF& area,
+                  const QColor& colour, const CaptionStyle& style) {
+    const QRectF target = InkArea(area, style.embolden);
+    const QRectF natural = TextPath(text, font).boundingRect();
+    // At the height that fills the area, how much wider would the text have to be?
+    const qreal scale = target.height() / natural.height();
+    const qreal missing = target.width() / scale - natural.width();
+    const qreal gaps = std::max<qsizetype>(1, text.size() - 1);
+    const qreal limit = style.maxTracking * font.pixelSize();
+    const qreal tracking = std::clamp(missing / gaps, -limit, limit);
+
+    QPainterPath path = TextPath(text, font, tracking);
+    const QRectF spaced = path.boundingRect();
+    const qreal stretch = std::clamp(target.width() / scale / spaced.width(), 1 - style.maxStretch,
+                                     1 + style.maxStretch);
+    path = QTransform::fromScale(stretch, 1).map(path);
+    path = FitInto(path, target);
+    if (style.alignLeft)
+        path.translate(target.left() - path.boundingRect().left(), 0);
+    FillPath(painter, path, colour, style.embolden);
+}
+
+void PaintBlock(QPainter& painter, const QStringList& lines, const QFont& font, const QRectF& area,
+                const QColor& colour, qreal leading, qreal tracking) {
+    QPainterPath block;
+    qreal widest = 0;
+    std::vector<QPainterPath> paths;
+    for (const QString& line : lines) {
+        paths.push_back(TextPath(line, font, tracking));
+        widest = std::max(widest, paths.back().boundingRect().width());
+    }
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const QRectF ink = paths[i].boundingRect();
+        block.addPath(paths[i].translated((widest - ink.width()) / 2 - ink.left(),
+                                          i * leading * font.pixelSize()));
+    }
+    FillPath(painter, FitInto(block, InkArea(area, 0)), colour);
+}
+
+QRectF PaintText(QPainter& painter, const QString& text, const QFont& font, qreal centreX,
+                 qreal baseline, const QColor& colour, qreal tracking, qreal embolden) {
+    QPainterPath path = TextPath(text, font, tracking);
+    const QRectF ink = path.boundingRect();
+    path.translate(centreX - ink.center().x(), baseline);
+    FillPath(painter, path, colour, embolden);
+    return path.boundingRect();
 }

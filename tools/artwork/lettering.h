@@ -8,20 +8,41 @@
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
-enum class Face { Regular, Italic, Bold };
+// The bold cut of the font lacks the accented letters, so bold lettering is the regular cut
+// with its outline stroked (see `embolden`).
+enum class Face { Regular, Italic };
 
 // Registers the font files; false when none was found.
 bool LoadArtworkFonts();
-QFont SerifFont(Face face, qreal pixelSize);
+QFont SerifFont(Face face, qreal pixelSize, bool smallCaps = false);
 
-// The outline of the text at its natural size, with the baseline at y = 0.
-QPainterPath TextPath(const QString& text, const QFont& font);
-// Small capitals: capitals at full size, the rest as capitals of `smallScale` of the size.
-QPainterPath SmallCapsPath(const QString& text, const QFont& font, qreal smallScale = 0.78);
+// The outline of the text at the font's size with `tracking` pixels between letters.
+QPainterPath TextPath(const QString& text, const QFont& font, qreal tracking = 0);
 
-// Scales and moves `path` so its ink fills `area` as far as the proportions allow, centred.
+struct CaptionStyle {
+    qreal maxTracking = 0.02; // letter spacing allowed either way, in ems
+    qreal maxStretch = 0.06;  // horizontal scaling allowed either way
+    qreal embolden = 0;       // pixels of outline stroked around the letters
+    bool alignLeft = false;
+};
+
+// Sets a one-line caption whose ink spans the height of `area` and, as far as the spacing and
+// stretch limits allow, its width; never outside the area.
+void PaintCaption(QPainter& painter, const QString& text, const QFont& font, const QRectF& area,
+                  const QColor& colour, const CaptionStyle& style = {});
+
+// Lines centred under each other with `leading` times the font size between baselines, the
+// whole block scaled to fit `area` and centred in it.
+void PaintBlock(QPainter& painter, const QStringList& lines, const QFont& font, const QRectF& area,
+                const QColor& colour, qreal leading = 1.3, qreal tracking = 0);
+
+// Natural-size text centred on `centreX` with its baseline at `baseline`; returns its ink.
+QRectF PaintText(QPainter& painter, const QString& text, const QFont& font, qreal centreX,
+                 qreal baseline, const QColor& colour, qreal tracking = 0, qreal embolden = 0);
+
+// The outline of `path` scaled and moved so its ink fits `area`, centred.
 QPainterPath FitInto(const QPainterPath& path, const QRectF& area);
-// Fills `path` after fitting; `embolden` strokes the outline too, for a heavier italic.
-void PaintFitted(QPainter& painter, const QPainterPath& path, const QRectF& area,
-                 const QColor& colour, qreal embolden = 0);
+void FillPath(QPainter& painter, const QPainterPath& path, const QColor& colour,
+              qreal embolden = 0);

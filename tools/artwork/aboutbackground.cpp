@@ -1,0 +1,85 @@
+#include "backgrounds.h"
+
+#include "emblems.h"
+#include "faces.h"
+#include "layout.h"
+#include "lettering.h"
+#include "palette.h"
+
+namespace {
+
+using namespace AboutLayout;
+
+const QColor Dark(64, 42, 20);
+
+struct Column {
+    QPainter& painter;
+    qreal centre;
+    qreal baseline;
+
+    void Heading(const QString& text) {
+        PaintText(painter, text, SerifFont(Face::Regular, 16, true), centre, baseline,
+                  Palette::Lettering, 2.4);
+        baseline += 24;
+    }
+    void Line(const QString& text) {
+        PaintText(painter, text, SerifFont(Face::Regular, 16), centre, baseline, Dark, 0.8);
+        baseline += 22;
+    }
+    void Space(qreal pixels) { baseline += pixels; }
+};
+
+} // namespace
+
+QImage PaintAboutBackground() {
+    QImage image = FlatImage(Size, Palette::Ground);
+    PaintOutline(image, Palette::Outline, false); // top and bottom only
+    QPainter painter(&image);
+    painter.fillRect(Page, Palette::AboutPage);
+
+    // The credits block spans 59, 47 to 607, 332: two columns of 260 with a gutter.
+    const qreal top = Credits.top() + 12; // the first baseline, below the capitals' height
+    Column left{painter, Credits.left() + 130.0, top};
+    left.Heading(QStringLiteral("A gyűjtemény munkatársai"));
+    left.Line(QStringLiteral("gyűjteményvezető"));
+    left.Line(QStringLiteral("művészettörténészek"));
+    left.Line(QStringLiteral("restaurátorok"));
+    left.Line(QStringLiteral("levéltári kutatás"));
+    left.Space(18);
+    left.Heading(QStringLiteral("Fényképek"));
+    left.Line(QStringLiteral("a gyűjtemény fotóműterme"));
+    PaintHandwrittenMark(painter, QRectF(left.centre - 40, left.baseline - 10, 80, 26), Dark);
+    left.Space(34);
+    left.Heading(QStringLiteral("Tervezés"));
+    left.Line(QStringLiteral("a Vendral grafikai műhelye"));
+    left.Line(QStringLiteral("betűk: Garamond"));
+
+    Column right{painter, Credits.right() - 130.0, top};
+    right.Heading(QStringLiteral("Szoftver"));
+    right.Line(QStringLiteral("a Vendral program fejlesztői"));
+    right.Line(QStringLiteral("katalógus, képnéző, nyomtatás"));
+    right.Space(18);
+    right.Heading(QStringLiteral("Támogatók"));
+    right.Space(6);
+    const QString supporters[4] = {
+        QStringLiteral("Műemlékvédelmi Alapítvány"), QStringLiteral("Megyei Múzeumi Szervezet"),
+        QStringLiteral("Egyházmegyei Könyvtár"), QStringLiteral("Városi Közművelődési Alap")};
+    for (int i = 0; i < 4; ++i) {
+        const qreal rowTop = right.baseline - 12;
+        PaintSupporterEmblem(painter, QRectF(Credits.right() - 260.0 + 4, rowTop, 30, 30), i,
+                             Palette::Lettering, Palette::AboutPage);
+        PaintText(painter, supporters[i], SerifFont(Face::Regular, 16),
+                  Credits.right() - 260.0 + 40 + 110, rowTop + 20, Dark, 0.6);
+        right.Space(38);
+    }
+
+    PaintBlock(painter,
+               {QStringLiteral("A fényképek nyomdai minőségű másolatai megrendelhetők."),
+                QStringLiteral("Kapcsolat: Vendral Gyűjtemény, fotótár"),
+                QStringLiteral("Telefon: (06 1) 555 0140")},
+               SerifFont(Face::Regular, 20), Notice, Dark, 1.12, 3.2);
+
+    PaintRaisedFace(painter, OkFace, Palette::SmallFace);
+    LetterFace(painter, OkFace, QStringLiteral("OK"), true, 14, Qt::black);
+    return image;
+}

@@ -1,0 +1,39 @@
+#include "backgrounds.h"
+
+#include "emblems.h"
+#include "exhibitionhall.h"
+#include "faces.h"
+#include "layout.h"
+#include "lettering.h"
+#include "palette.h"
+
+namespace {
+
+const QColor DarkBrown(92, 54, 18);
+
+} // namespace
+
+QImage PaintSplashBackground() {
+    using namespace SplashLayout;
+    QImage image = FlatImage(Size, Palette::Ground); // no outline on the splash
+    QPainter painter(&image);
+    painter.fillRect(0, 0, PageRight, Size.height(), Palette::Panel);
+
+    PaintCaption(painter, QStringLiteral("Vendral · Középkori szárnyasoltárok"),
+                 SerifFont(Face::Regular, 40, true), Title, DarkBrown, {0.12, 0.04, 0, false});
+
+    // A soft shadow under the print, inside the area the click area covers.
+    painter.save();
+    for (int i = 4; i >= 1; --i)
+        painter.fillRect(Photo.translated(-i + 1, i), QColor(60, 40, 20, 22));
+    painter.restore();
+    painter.drawImage(Photo.topLeft(), PaintExhibitionHall(Photo.size()));
+
+    PaintBlock(painter,
+               {QStringLiteral("A gyűjtemény bemutatását"),
+                QStringLiteral("a Műemlékvédelmi Alapítvány"), QStringLiteral("támogatta")},
+               SerifFont(Face::Regular, 30, true), Credit, DarkBrown, 1.25, 1.5);
+
+    PaintOwnerLogo(painter, Logo, Palette::Lettering);
+    return image;
+}

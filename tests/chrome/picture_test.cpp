@@ -1,0 +1,244 @@
+#include "bitmap.h"
+#include "embeddedpicture.h"
+#include "errors.h"
+#include "jpegimage.h"
+#include "picture.h"
+#include "testpictures.h"
+
+#include <QBuffer>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Loads into a holder that already shows a 16 x 8 picture, and checks that a failed load
+// leaves that picture in place and tells nobody.
+class PictureLoadTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_.Write("images/previous.jpg", MakeJpeg(16, 8));
+        picture_.LoadFromFile("images/previous.jpg");
+        previous_ = picture_.Graphic();
+        picture_.OnChange = [this] { ++changes_; };
+    }
+
+    // The message of the failure of loading fileName, of the given kind.
+    template <typename Failure> std::string FailureOf(const std::string& fileName) {
+        try {
+            picture_.LoadFromFile(fileName);
+        } catch (const Failure& failure) {
+            EXPECT_EQ(picture_.Graphic(), previous_) << fileName << ": previous picture gone";
+            EXPECT_EQ(changes_, 0) << fileName;
+            return failure.Message();
+        } catch (const std::exception& other) {
+            return std::string("wrong kind: ") + other.what();
+        }
+        return "no failure";
+    }
+
+    ScratchFolder folder_;
+    TPicture picture_;
+    TGraphic* previous_ = nullptr;
+    int changes_ = 0;
+};
+
+TEST_F(PictureLoadTest, UpperCaseExtensionPicksJpeg) {
+    folder_.Write("images/abc.JPG", MakeJpeg(30, 20));
+    picture_.LoadFromFile("./images/abc.JPG");
+    ASSERT_NE(picture_.Graphic(), nullptr);
+    EXPECT_STREQ(picture_.Graphic()->ClassName(), "TJPEGImage");
+    EXPECT_EQ(picture_.Width(), 30);
+    EXPECT_EQ(picture_.Height(), 20);
+    EXPECT_EQ(changes_, 1);
+}
+
+TEST_F(PictureLoadTest, MissingFileNamesThePathAsPassedIn) {
+    EXPECT_EQ(FailureOf<EFOpenError>("./images/abc.jpg"), "Cannot open file ./images/abc.jpg");
+}
+
+TEST_F(PictureLoadTest, FolderIsNoFile) {
+    std::filesystem::create_directories(folder_.Path() / "x.jpg");
+    EXPECT_EQ(FailureOf<EFOpenError>("x.jpg"), "Cannot open file x.jpg");
+}
+
+TEST_F(PictureLoadTest, UnknownExtensionsFailWithoutOpeningTheFile) {
+    folder_.Write("images/abc", MakeJpeg(4, 4));
+    EXPECT_EQ(FailureOf<EInvalidGraphic>("./images/abc"),
+              "Unknown picture file extension (./images/abc)");
+    EXPECT_EQ(FailureOf<EInvalidGraphic>("a.gif"), "Unknown picture file extension (.gif)");
+    // The extension is shown as written, code page 1250 bytes and all.
+    EXPECT_EQ(FailureOf<EInvalidGraphic>("k\xE9p.J\xC9G"),
+              "Unknown picture file extension (.J\xC9G)");
+}
+
+TEST_F(PictureLoadTest, NameWithoutExtensionLoadsAnEmptyPictureWithoutFileAccess) {
+    picture_.LoadFromFile("images/abc"); // no such file
+    ASSERT_NE(picture_.Graphic(), nullptr);
+    EXPECT_STREQ(picture_.Graphic()->ClassName(), "TOleGraphic");
+    EXPECT_EQ(picture_.Width(), 0);
+    EXPECT_EQ(picture_.Height(), 0);
+    EXPECT_EQ(changes_, 1);
+}
+
+TEST_F(PictureLoadTest, FaultyContentsRaiseTheirClassMessage) {
+    const std::string text = "just some text\r\n";
+    const std::vector<std::uint8_t> textBytes(text.begin(), text.end());
+    for (const char* name : {"x.jpg", "x.jpeg", "x.bmp", "x.ico", "x.wmf", "x.emf"})
+        folder_.Write(name, textBytes);
+    EXPECT_EQ(FailureOf<EJPEG>("x.jpg"), "JPEG error #52");
+    EXPECT_EQ(FailureOf<EJPEG>("X.JPEG"), "JPEG error #52");
+    EXPECT_EQ(FailureOf<EInvalidGraphic>("x.bmp"), "Bitmap image is not valid");
+    EXPECT_EQ(FailureOf<EInvalidGraphic>("x.ico"), "Icon image is not valid");
+    EXPECT_EQ(FailureOf<EInvalidGraphic>("x.wmf"), "Metafile is not valid");
+    EXPECT_EQ(FailureOf<EInvalidGraphic>("x.emf"), "Metafile is not valid");
+}
+
+TEST_F(PictureLoadTest, EmptyJpegFileLoadsAsZeroByZero) {
+    folder_.Write("empty.jpg", {});
+    picture_.LoadFromFile("empty.jpg");
+    EXPECT_STREQ(picture_.Graphic()->ClassName(), "TJPEGImage");
+    EXPECT_EQ(picture_.Width(), 0);
+    EXPECT_EQ(picture_.Height(), 0);
+}
+
+TEST_F(PictureLoadTest, BitmapIconAndMetafileLoad) {
+    folder_.Write("b.bmp", MakeBmp24(7, 3, PatternPixels(7, 3)));
+    picture_.LoadFromFile("b.BMP");
+    EXPECT_STREQ(picture_.Graphic()->ClassName(), "TBitmap");
+    EXPECT_EQ(picture_.Width(), 7);
+    EXPECT_EQ(picture_.Height(), 3);
+
+    // An icon whose only image is a PNG stream.
+    QImage png(5, 6, QImage::Format_ARGB32);
+    png.fill(Qt::blue);
+    QByteArray pngBytes;
+    QBuffer buffer(&pngBytes);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(png.save(&buffer, "PNG"));
+    std::vector<std::uint8_t> ico;
+    PutU16(ico, 0);
+    PutU16(ico, 1);
+    PutU16(ico, 1);
+    ico.insert(ico.end(), {5, 6, 0, 0});
+    PutU16(ico, 1);
+    PutU16(ico, 32);
+    PutU32(ico, static_cast<std::uint32_t>(pngBytes.size()));
+    PutU32(ico, 22);
+    ico.insert(ico.end(), pngBytes.begin(), pngBytes.end());
+    folder_.Write("i.ico", ico);
+    picture_.LoadFromFile("i.ico");
+    EXPECT_STREQ(picture_.Graphic()->ClassName(), "TIcon");
+    EXPECT_EQ(picture_.Width(), 5);
+    EXPECT_EQ(picture_.Height(), 6);
+    EXPECT_EQ(picture_.Graphic()->ToImage().pixelColor(2, 2), QColor(Qt::blue));
+
+    std::vector<std::uint8_t> emf;
+    PutU32(emf, 1);
+    PutU32(emf, 88);
+    for (std::uint32_t v : {0u, 0u, 0u, 0u, 0u, 0u, 2540u, 5080u})
+        PutU32(emf, v);
+    PutU32(emf, 0x464D4520);
+    emf.resize(88, 0);
+    folder_.Write("m.emf", emf);
+    picture_.LoadFromFile("m.emf");
+    EXPECT_STREQ(picture_.Graphic()->ClassName(), "TMetafile");
+    EXPECT_EQ(picture_.Width(), 96);
+    EXPECT_EQ(picture_.Height(), 192);
+    EXPECT_EQ(changes_, 3);
+}
+
+TEST(BitmapTest, KeepsTheFileBytesExactly) {
+    std::vector<std::uint8_t> bytes = MakeBmp24(3, 2, PatternPixels(3, 2));
+    bytes[6] = 0x5A; // reserved fields and trailing bytes a writer would not reproduce
+    bytes.push_back(0x77);
+    TBitmap bitmap;
+    bitmap.LoadFromBytes(bytes);
+    EXPECT_EQ(bitmap.SaveToBytes(), bytes);
+    EXPECT_EQ(bitmap.ToImage().pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(bitmap.ToImage().pixel(2, 1), qRgb(255, 255, 2 * 7 + 13));
+}
+
+TEST(EmbeddedPictureTest, FormatAndParseAreInverse) {
+    const std::vector<std::uint8_t> bytes = {1, 2, 3, 0xFF};
+    const std::vector<std::uint8_t> data = FormatEmbeddedPicture("TBitmap", bytes);
+    const std::vector<std::uint8_t> expected = {7, 'T', 'B', 'i', 't', 'm', 'a', 'p',
+                                                4, 0,   0,   0,   1,   2,   3,   0xFF};
+    EXPECT_EQ(data, expected);
+    const std::optional<EmbeddedPicture> parsed = ParseEmbeddedPicture(data);
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->className, "TBitmap");
+    EXPECT_EQ(parsed->bytes, bytes);
+}
+
+TEST(EmbeddedPictureTest, RefusesDataThatDoesNotAddUp) {
+    std::vector<std::uint8_t> data = FormatEmbeddedPicture("TBitmap", std::vector<std::uint8_t>(3));
+    EXPECT_FALSE(ParseEmbeddedPicture(std::span(data).first(data.size() - 1)));
+    data.push_back(0);
+    EXPECT_FALSE(ParseEmbeddedPicture(data)) << "bytes beyond the count";
+    EXPECT_FALSE(ParseEmbeddedPicture(std::vector<std::uint8_t>{9, 'T', 'B'}));
+    EXPECT_FALSE(ParseEmbeddedPicture(std::vector<std::uint8_t>{0, 0, 0, 0, 0}));
+}
+
+TEST(PictureEmbeddedTest, RoundTripsJpegAndBitmapBytes) {
+    for (const auto& [className, bytes] :
+         {std::pair<std::string, std::vector<std::uint8_t>>{"TJPEGImage", MakeJpeg(21, 13)},
+          {"TBitmap", MakeBmp24(21, 13, PatternPixels(21, 13))}}) {
+        const std::vector<std::uint8_t> data = FormatEmbeddedPicture(className, bytes);
+        TPicture picture;
+        int changes = 0;
+        picture.OnChange = [&] { ++changes; };
+        picture.ReadEmbedded(data);
+        ASSERT_NE(picture.Graphic(), nullptr);
+        EXPECT_EQ(picture.Graphic()->ClassName(), className);
+        EXPECT_EQ(picture.Width(), 21);
+        EXPECT_EQ(picture.Height(), 13);
+        EXPECT_EQ(picture.WriteEmbedded(), data);
+        EXPECT_EQ(changes, 1);
+    }
+}
+
+TEST(PictureEmbeddedTest, BadDataLeavesTheHolderAlone) {
+    TPicture picture;
+    picture.ReadEmbedded(FormatEmbeddedPicture("TJPEGImage", MakeJpeg(5, 5)));
+    TGraphic* before = picture.Graphic();
+    const std::string text = "not a jpeg";
+    EXPECT_THROW(picture.ReadEmbedded(FormatEmbeddedPicture(
+                     "TJPEGImage", std::vector<std::uint8_t>(text.begin(), text.end()))),
+                 EJPEG);
+    EXPECT_THROW(picture.ReadEmbedded(FormatEmbeddedPicture("TGIFImage", MakeJpeg(5, 5))),
+                 EInvalidGraphic);
+    EXPECT_THROW(picture.ReadEmbedded(std::vector<std::uint8_t>{3, 'T', 'x'}), EInvalidGraphic);
+    EXPECT_EQ(picture.Graphic(), before);
+    EXPECT_TRUE(TPicture().WriteEmbedded().empty());
+}
+
+TEST(PictureAssignTest, CopyHasTheSameClassAndContentAndIsIndependent) {
+    ScratchFolder folder;
+    folder.Write("a.jpg", MakeJpeg(40, 30));
+    folder.Write("b.bmp", MakeBmp24(6, 2, PatternPixels(6, 2)));
+    TPicture source;
+    source.LoadFromFile("a.jpg");
+    TPicture copy;
+    int changes = 0;
+    copy.OnChange = [&] { ++changes; };
+    copy.Assign(source);
+    ASSERT_NE(copy.Graphic(), nullptr);
+    EXPECT_NE(copy.Graphic(), source.Graphic());
+    EXPECT_STREQ(copy.Graphic()->ClassName(), "TJPEGImage");
+    EXPECT_EQ(copy.WriteEmbedded(), source.WriteEmbedded());
+    const QImage shown = copy.Graphic()->ToImage();
+
+    source.LoadFromFile("b.bmp");
+    EXPECT_EQ(copy.Width(), 40);
+    EXPECT_EQ(copy.Graphic()->ToImage(), shown);
+    copy.Assign(source);
+    EXPECT_STREQ(copy.Graphic()->ClassName(), "TBitmap");
+    EXPECT_EQ(copy.Graphic()->ToImage(), source.Graphic()->ToImage());
+    copy.Assign(TPicture());
+    EXPECT_EQ(copy.Graphic(), nullptr);
+    EXPECT_EQ(copy.Width(), 0);
+    EXPECT_EQ(changes, 3);
+}
+
+} // namespace

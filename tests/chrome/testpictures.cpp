@@ -1,0 +1,139 @@
+#include "testpictures.h"
+
+#include "jpegencoder.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+#include <jpeglib.h>
+
+std::vector<std::uint8_t> PatternPixels(int width, int height) {
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
+            // Smooth enough to survive compression, varied enough that no two neighbours match.
+            p[0] = static_cast<std::uint8_t>(x * 255 / (width > 1 ? width - 1 : 1));
+            p[1] = static_cast<std::uint8_t>(y * 255 / (height > 1 ? height - 1 : 1));
+            p[2] = static_cast<std::uint8_t>((x * 7 + y * 13) % 256);
+        }
+    }
+    return rgb;
+}
+
+std::vector<std::uint8_t> MakeJpeg(int width, int height, bool grayscale, int quality) {
+    std::vector<std::uint8_t> rgb = PatternPixels(width, height);
+    if (grayscale) {
+        std::vector<std::uint8_t> gray(static_cast<std::size_t>(width) * height);
+        for (std::size_t i = 0; i < gray.size(); ++i)
+            gray[i] = static_cast<std::uint8_t>((rgb[3 * i] + rgb[3 * i + 1]) / 2);
+        return EncodeJpeg(gray.data(), width, height, true, quality);
+    }
+    return EncodeJpeg(rgb.data(), width, height, false, quality);
+}
+
+std::vector<std::uint8_t> MakeProgressiveJpeg(int width, int height) {
+    const std::vector<std::uint8_t> rgb = PatternPixels(width, height);
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors); // inputs are valid: the default exit never runs
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(width);
+    info.image_height = static_cast<JDIMENSION>(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(&rgb[info.next_scanline * width * 3u]);
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::vector<std::uint8_t> bytes(buffer, buffer + size);
+    std::free(buffer);
+    return bytes;
+}
+
+std::vector<std::uint8_t> WithBadMarkerBeforeEnd(std::vector<std::uint8_t> jpeg) {
+    if (jpeg.size() < 2 || jpeg[jpeg.size() - 2] != 0xFF || jpeg.back() != 0xD9)
+        throw std::runtime_error("no end marker");
+    // A Huffman table segment one byte long: too short to hold its 17-byte header.
+    const std::uint8_t badTable[] = {0xFF, 0xC4, 0x00, 0x03, 0x00};
+    jpeg.insert(jpeg.end() - 2, std::begin(badTable), std::end(badTable));
+    return jpeg;
+}
+
+void PutU16(std::vector<std::uint8_t>& out, unsigned value) {
+    out.push_back(static_cast<std::uint8_t>(value));
+    out.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
+}
+
+std::vector<std::uint8_t> MakeBmp24(int width, int height, const std::vector<std::uint8_t>& rgb,
+                                    bool topDown) {
+    const std::uint32_t stride = (static_cast<std::uint32_t>(width) * 3 + 3) / 4 * 4;
+    const std::uint32_t imageSize = stride * static_cast<std::uint32_t>(height);
+    std::vector<std::uint8_t> out{'B', 'M'};
+    PutU32(out, 54 + imageSize);
+    PutU32(out, 0);
+    PutU32(out, 54);
+    PutU32(out, 40);
+    PutU32(out, static_cast<std::uint32_t>(width));
+    PutU32(out, static_cast<std::uint32_t>(topDown ? -height : height));
+    PutU16(out, 1);
+    PutU16(out, 24);
+    PutU32(out, 0); // BI_RGB
+    PutU32(out, imageSize);
+    PutU32(out, 2834);
+    PutU32(out, 2834);
+    PutU32(out, 0);
+    PutU32(out, 0);
+    for (int row = 0; row < height; ++row) {
+        const int y = topDown ? row : height - 1 - row;
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
+            out.insert(out.end(), {p[2], p[1], p[0]});
+        }
+        // Padding bytes that are not zero: a reader must skip them, not show them.
+        for (std::uint32_t pad = static_cast<std::uint32_t>(width) * 3; pad < stride; ++pad)
+            out.push_back(0xEE);
+    }
+    return out;
+}
+
+ScratchFolder::ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vendral-chrome-XXXXXX");
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("cannot make a scratch folder");
+    path_ = pattern;
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(path_);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void ScratchFolder::Write(const std::string& relative,
+                          const std::vector<std::uint8_t>& bytes) const {
+    const std::filesystem::path file = path_ / relative;
+    std::filesystem::create_directories(file.parent_path());
+    std::FILE* out = std::fopen(file.c_str(), "wb");
+    if (out == nullptr)
+        throw std::runtime_error("cannot write " + file.string());
+    std::fwrite(bytes.data(), 1, bytes.size(), out);
+    std::fclose(out);
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Prints the shown picture with the selected entry's title on one A4 sheet on the default
+// printer. Called by the print confirmation's yes area, which closes when this returns.
+
+// The selected entry's title (an empty caption when no row is selected or no record is behind
+// it) and a copy of the main picture go onto the print page (TForm4), which is printed at once.
+// Raises EPrinter when no printer is installed, when none is the default, or when the printer
+// refuses the job; what was set on the page stays. Returns normally when the user cancels in
+// the progress window before the page is sent.
+void PrintShownPicture();

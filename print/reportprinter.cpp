@@ -1,0 +1,122 @@
+#include "reportprinter.h"
+
+#include "cp1250.h"
+#include "errors.h"
+#include "pagecomposer.h"
+#include "printprogress.h"
+#include "tgraphic.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <cmath>
+
+namespace {
+
+// Messages are code page 1250 like every other; a printer name may hold characters it lacks.
+std::string MessageText(const QString& text) {
+    std::string result;
+    for (const char32_t character : text.toUcs4()) {
+        const auto bytes = Utf8ToCp1250(QString::fromUcs4(&character, 1).toStdString());
+        result += bytes ? *bytes : std::string("?");
+    }
+    return result;
+}
+
+QPrinterInfo DefaultPrinter() {
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        throw EPrinter("No printer is installed");
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull())
+        throw EPrinter("There is no default printer currently selected");
+    return printer;
+}
+
+QPageSize PaperSize(const PageSetup& page) {
+    if (page.paperSize == "A4")
+        return QPageSize(QPageSize::A4);
+    return QPageSize(QSizeF(page.paperWidth / 10, page.paperLength / 10), QPageSize::Millimeter,
+                     QString(), QPageSize::ExactMatch);
+}
+
+void Configure(QPrinter& printer, const QuickRepLayout& report) {
+    printer.setFullPage(true);
+    printer.setPageSize(PaperSize(report.page));
+    printer.setPageOrientation(report.page.portrait ? QPageLayout::Portrait
+                                                    : QPageLayout::Landscape);
+    printer.setCopyCount(report.printer.copies);
+    if (report.printer.duplex)
+        printer.setDuplex(QPrinter::DuplexAuto);
+    if (report.printer.outputBin == "Auto")
+        printer.setPaperSource(QPrinter::Auto);
+    printer.setDocName(QString::fromStdString(report.reportTitle));
+}
+
+printgeometry::DeviceMetrics Metrics(const QPrinter& printer) {
+    // The device origin lies inside the paper by the unprintable margin (none in full-page
+    // mode, where Qt puts the origin on the paper's corner).
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    return {printer.logicalDpiX(), printer.logicalDpiY(),
+            static_cast<int>(std::lround(page.left() - paper.left())),
+            static_cast<int>(std::lround(page.top() - paper.top()))};
+}
+
+ScreenResolution ScreenDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    return {static_cast<int>(std::lround(screen->logicalDotsPerInchX())),
+            static_cast<int>(std::lround(screen->logicalDotsPerInchY()))};
+}
+
+QImage DecodedPicture(TGraphic* picture) {
+    if (!picture)
+        return {};
+    try {
+        return picture->ToImage();
+    } catch (const EJPEG&) {
+        // The main window reported this picture's fault when it first showed it; the sheet
+        // still prints, title and all, with the box left empty.
+        return {};
+    }
+}
+
+} // namespace
+
+PrintOutcome PrintReport(const ReportLayout& layout, const std::string& caption,
+                         TGraphic* picture) {
+    const QPrinterInfo info = DefaultPrinter();
+    const std::string name = MessageText(info.printerName());
+
+    PrintProgress progress;
+    progress.show();
+    if (!progress.Step(0))
+        return PrintOutcome::Cancelled;
+
+    QPrinter printer(info, QPrinter::HighResolution);
+    if (!printer.isValid())
+        throw EPrinter("The printer \"" + name + "\" is not available");
+    Configure(printer, layout.report);
+    if (!progress.Step(20))
+        return PrintOutcome::Cancelled;
+
+    const PageContent content{caption, DecodedPicture(picture)};
+    if (!progress.Step(50))
+        return PrintOutcome::Cancelled;
+
+    // Once the painter has begun, the job goes to the printer when it ends: the print engine
+    // cannot withdraw it.
+    progress.DisallowCancel();
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw EPrinter("Printing could not be started on \"" + name + "\"");
+    ComposePage(painter, layout, Metrics(printer), ScreenDpi(), content);
+    progress.Step(80);
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        throw EPrinter("The page could not be sent to the printer \"" + name + "\"");
+    progress.Step(100);
+    return PrintOutcome::Sent;
+}

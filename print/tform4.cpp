@@ -1,0 +1,40 @@
+#include "tform4.h"
+
+#include "assets.h"
+#include "formdescription.h"
+#include "reportlayoutreader.h"
+
+#include <span>
+
+namespace {
+
+ReportLayout ReadLayout(const FormDescription& description) {
+    std::vector<QJsonObject> elements;
+    for (const ControlDescription& control : description.controls)
+        elements.push_back(control.raw);
+    return ReadReportLayout(description.className, elements);
+}
+
+} // namespace
+
+TForm4::TForm4() : TForm4(LoadFormDescription(QStringLiteral("TForm4"))) {}
+
+TForm4::TForm4(const FormDescription& description)
+    : TForm(description.className, description.clientSize, description.placement,
+            description.position) {
+    ReportLayout layout = ReadLayout(description);
+    qrLabel1_ = std::make_unique<TQRLabel>(layout.label);
+    qrImage1_ = std::make_unique<TQRImage>(layout.image);
+    detailBand1_ = std::make_unique<TQRBand>(layout.band, *qrLabel1_, *qrImage1_);
+    quickRep1_ = std::make_unique<TQuickRep>(layout.report, *detailBand1_);
+
+    // The placeholder stands in the picture slot until the first print replaces it.
+    if (!layout.image.picture.empty()) {
+        const QByteArray bytes =
+            AssetBytes(QStringLiteral("pictures/") + QString::fromStdString(layout.image.picture));
+        qrImage1_->Picture().ReadEmbedded(std::span(
+            reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+    }
+}
+
+TForm4::~TForm4() = default;

@@ -1,0 +1,6 @@
+#include "tbutton.h"
+
+TButton::TButton(QWidget* parent) : QPushButton(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoDefault(false);
+}

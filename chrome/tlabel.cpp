@@ -1,0 +1,79 @@
+#include "tlabel.h"
+
+#include "accelerator.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTextLayout>
+
+namespace {
+
+AcceleratorText Strip(const QString& caption) {
+    return StripAccelerators(caption.toStdU16String());
+}
+
+} // namespace
+
+TLabel::TLabel(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TLabel::SetCaption(const QString& caption) {
+    caption_ = caption;
+    FitToText();
+    update();
+}
+
+void TLabel::SetAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    FitToText();
+}
+
+void TLabel::SetTransparent(bool transparent) {
+    transparent_ = transparent;
+    update();
+}
+
+QString TLabel::ShownText() const {
+    return QString::fromStdU16String(Strip(caption_).text);
+}
+
+void TLabel::FitToText() {
+    if (!autoSize_)
+        return;
+    const QFontMetrics metrics(font());
+    resize(metrics.horizontalAdvance(ShownText()), metrics.height());
+}
+
+void TLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        FitToText();
+    QWidget::changeEvent(event);
+}
+
+void TLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!transparent_)
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+
+    const AcceleratorText shown = Strip(caption_);
+    const QString text = QString::fromStdU16String(shown.text);
+    QTextLayout layout(text, font());
+    QList<QTextLayout::FormatRange> underlines;
+    for (size_t position : shown.underlined) {
+        QTextLayout::FormatRange range;
+        range.start = int(position);
+        range.length = 1;
+        range.format.setFontUnderline(true);
+        underlines.append(range);
+    }
+    layout.setFormats(underlines);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid())
+        line.setLineWidth(1e6); // one line, never wrapped
+    layout.endLayout();
+    painter.setPen(palette().color(QPalette::WindowText));
+    layout.draw(&painter, QPointF(0, 0));
+}

@@ -79,9 +79,10 @@ void TForm::Close() {
         return;
     }
     if (Form(1) == this) {
-        // Posted, so the handler that asked for it finishes first.
-        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
-                                  Qt::QueuedConnection);
+        // Posted, so the handler that asked for it finishes first. exit, not quit: quit would
+        // first ask every window to close, and the hidden ones refuse.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
         return;
     }
     hide();

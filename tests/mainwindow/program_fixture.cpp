@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "catalogue.h"
+#include "cp1250.h"
 #include "errorreport.h"
 #include "jpegencoder.h"
 #include "picture.h"
@@ -18,13 +19,17 @@
 #include <random>
 
 namespace {
-// Closes the splash and the introduction as soon as they are shown.
-class StartUpCloser : public QObject {
+// Closes the splash, the introduction and the no-hits message as soon as they are shown, and
+// counts how often each window came up.
+class ModalCloser : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show &&
-            (watched->objectName() == QLatin1String("TForm6") ||
-             watched->objectName() == QLatin1String("TForm8"))) {
+        if (event->type() != QEvent::Show)
+            return false;
+        const QString name = watched->objectName();
+        if (name == QLatin1String("TForm6") || name == QLatin1String("TForm8") ||
+            name == QLatin1String("TForm2")) {
+            ++ShownCount()[name.toStdString()];
             auto* form = static_cast<TForm*>(watched);
             QTimer::singleShot(0, form, [form] { form->Close(); });
         }
@@ -47,7 +52,16 @@ TestEntry EntryWithPictures(const std::string& title, const std::string& stem, i
     return entry;
 }
 
+std::map<std::string, int>& ShownCount() {
+    static std::map<std::string, int> counts;
+    return counts;
+}
+
+ProgramTest::ProgramTest() = default;
+ProgramTest::~ProgramTest() = default;
+
 void ProgramTest::SetUp() {
+    ShownCount().clear();
     static std::mt19937 random(std::random_device{}());
     previousDirectory_ = std::filesystem::current_path();
     folder_ = std::filesystem::temp_directory_path() /
@@ -85,13 +99,15 @@ void ProgramTest::WriteJpeg(const std::string& relativePath, int width, int heig
 
 void ProgramTest::WriteCatalogue(const std::vector<TestEntry>& entries) {
     std::string text = std::to_string(entries.size()) + "\r\n";
+    // The tests write UTF-8; the catalogue is code page 1250.
+    auto line = [](const std::string& utf8) { return Utf8ToCp1250(utf8).value() + "\r\n"; };
     for (const TestEntry& entry : entries) {
-        text += entry.title + "\r\n" + entry.line2 + "\r\n" + entry.line3 + "\r\n";
-        for (const std::string& line : entry.indexLines)
-            text += line + "\r\n";
+        text += line(entry.title) + line(entry.line2) + line(entry.line3);
+        for (const std::string& indexLine : entry.indexLines)
+            text += line(indexLine);
         text += "##\r\n";
         for (const TestEntry::Picture& picture : entry.pictures) {
-            text += picture.name + "\r\n";
+            text += line(picture.name);
             if (picture.width > 0)
                 WriteJpeg("images/" + picture.name, picture.width, picture.height,
                           QColor(90, 140, 60));
@@ -104,7 +120,7 @@ void ProgramTest::WriteCatalogue(const std::vector<TestEntry>& entries) {
 
 void ProgramTest::StartProgram() {
     std::filesystem::current_path(folder_);
-    static StartUpCloser closer;
+    static ModalCloser closer;
     QCoreApplication::instance()->installEventFilter(&closer);
     windows_ = std::make_unique<WindowSet>();
     Form(1)->Show();

@@ -7,6 +7,7 @@
 #include <QString>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,8 +33,14 @@ struct TestEntry {
 inline const QColor ActiveFace(200, 40, 40);
 inline const QColor InactiveFace(40, 40, 200);
 
+// How often the windows that tests close at once (TForm2, TForm6, TForm8) came up.
+std::map<std::string, int>& ShownCount();
+
 class ProgramTest : public testing::Test {
 protected:
+    ProgramTest();
+    ~ProgramTest() override;
+
     void SetUp() override;
     void TearDown() override;
 

@@ -134,6 +134,7 @@ void ScratchFolder::Write(const std::string& relative,
     std::FILE* out = std::fopen(file.c_str(), "wb");
     if (out == nullptr)
         throw std::runtime_error("cannot write " + file.string());
-    std::fwrite(bytes.data(), 1, bytes.size(), out);
+    if (!bytes.empty())
+        std::fwrite(bytes.data(), 1, bytes.size(), out);
     std::fclose(out);
 }

@@ -67,12 +67,4 @@ TEST(FileFormatsTest, LaterEntryWinsOverEarlierOneWithSameExtension) {
     EXPECT_EQ(list.Find("y")->description, "other");
 }
 
-TEST(FileFormatsTest, FactoriesMakeTheirClass) {
-    for (const TFileFormat& entry : FileFormats().Entries()) {
-        const std::unique_ptr<TGraphic> graphic = entry.create();
-        ASSERT_NE(graphic, nullptr);
-        EXPECT_STREQ(graphic->ClassName(), entry.className);
-    }
-}
-
 } // namespace

@@ -8,7 +8,6 @@
 #include <string>
 
 #include <gtest/gtest.h>
-#include <jerror.h>
 
 namespace {
 
@@ -75,14 +74,6 @@ TEST(JpegEncoderTest, WritesBaselineJfifWithTheDensity) {
     for (std::size_t i = 0; i + 1 < jpeg.size(); ++i)
         baselineFrame = baselineFrame || (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0);
     EXPECT_TRUE(baselineFrame);
-}
-
-TEST(JpegEncoderTest, RefusesImpossibleSizes) {
-    const std::uint8_t pixel[3] = {1, 2, 3};
-    EXPECT_THROW(EncodeJpeg(pixel, 0, 1, false, 90), EInvalidOperation);
-    EXPECT_THROW(EncodeJpeg(pixel, 1, 70000, false, 90), EInvalidOperation);
-    EXPECT_THROW(EncodeJpeg(nullptr, 1, 1, false, 90), EInvalidOperation);
-    EXPECT_THROW(EncodeJpeg(pixel, 1, 1, false, 90, 0), EInvalidOperation);
 }
 
 TEST(JpegReaderTest, ProgressiveFileIsRecognisedAndDecodesInOnePass) {
@@ -163,15 +154,6 @@ TEST(JpegReaderTest, RefusesToDecodeIntoABufferOfAnotherSize) {
     int rows = 0;
     EXPECT_NE(DecodeJpegRows(jpeg.data(), jpeg.size(), false, 8, 8, small.data(), 24, rows), 0);
     EXPECT_EQ(rows, 0);
-}
-
-TEST(JpegErrorsTest, CodesFromTheInsertedMessageOnAreRenumbered) {
-    // Below the message that version 6 lacks nothing moves.
-    EXPECT_EQ(Version6MessageCode(1), 1);
-    EXPECT_EQ(Version6MessageCode(40), 40);
-    // The inserted message itself must not take the number of the empty-input message.
-    EXPECT_NE(Version6MessageCode(JERR_IMAGE_TOO_BIG), Version6MessageCode(JERR_INPUT_EMPTY));
-    EXPECT_EQ(Version6MessageCode(JERR_NO_IMAGE), 50);
 }
 
 } // namespace

@@ -57,11 +57,6 @@ TEST_F(PictureLoadTest, MissingFileNamesThePathAsPassedIn) {
     EXPECT_EQ(FailureOf<EFOpenError>("./images/abc.jpg"), "Cannot open file ./images/abc.jpg");
 }
 
-TEST_F(PictureLoadTest, FolderIsNoFile) {
-    std::filesystem::create_directories(folder_.Path() / "x.jpg");
-    EXPECT_EQ(FailureOf<EFOpenError>("x.jpg"), "Cannot open file x.jpg");
-}
-
 TEST_F(PictureLoadTest, UnknownExtensionsFailWithoutOpeningTheFile) {
     folder_.Write("images/abc", MakeJpeg(4, 4));
     EXPECT_EQ(FailureOf<EInvalidGraphic>("./images/abc"),

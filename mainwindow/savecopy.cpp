@@ -21,18 +21,15 @@ void Image8Click() {
     std::optional<std::string> failure;
     std::string target;
     if (confirmed) {
-        const QString chosen = dialog.ChosenPath();
-        // The rules change ASCII letters only, so they read the same in either encoding.
-        const std::optional<std::string> chosenBytes = Utf8ToCp1250(chosen.toStdString());
-        target = SaveTargetPath(chosenBytes.value_or(chosen.toStdString()));
-        if (!chosenBytes)
-            failure = "the name holds characters the program cannot write";
-        else
-            failure = files::CopyFileReplacing(source, target);
+        // The chosen path stays in the file system's own encoding: the name rules change
+        // ASCII letters only, so they read the same in either.
+        target = SaveTargetPath(dialog.ChosenPath().toStdString());
+        failure = files::CopyFileReplacing(source, target);
     }
     // The dialog may have moved the current directory; every relative path depends on it.
     files::SetCurrentDirectory(view.StartDirectory);
     // Silence here would let the user believe the copy exists.
     if (failure)
-        throw EInOutError(0, "Cannot save the picture to " + target + ": " + *failure);
+        throw EInOutError(0, "Cannot save the picture to " + Utf8ToCp1250(target).value_or(target) +
+                                 ": " + *failure);
 }

@@ -61,7 +61,7 @@ QStringList TSavePictureDialog::FilterRows() const {
 }
 
 void TSavePictureDialog::SetFileName(const std::string& fileName) {
-    selectFile(QString::fromStdString(Cp1250ToUtf8(fileName)));
+    fileName_ = QString::fromStdString(Cp1250ToUtf8(fileName));
 }
 
 bool TSavePictureDialog::Execute() {
@@ -70,6 +70,9 @@ bool TSavePictureDialog::Execute() {
         selectNameFilter(filterRows_[chosenFilter_].shown);
         UsePatternsOf(filterRows_[chosenFilter_].shown);
     }
+    // After the filter: choosing a filter makes the toolkit's dialog rewrite the name's
+    // extension, and the proposed name must reach the user as it is.
+    selectFile(fileName_);
     const bool confirmed = exec() == QDialog::Accepted;
     if (confirmed) {
         // A confirmed choice of filter is offered first next time.

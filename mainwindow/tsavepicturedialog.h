@@ -33,5 +33,6 @@ private:
     };
     std::vector<FilterRow> filterRows_;
     int chosenFilter_ = 0;
+    QString fileName_;
     PicturePreview* preview_;
 };

@@ -31,24 +31,24 @@ TEST_P(ThumbnailFitTable, GivesTheSlotSizeAndOffset) {
 }
 
 // The worked results, including the three where plain doubles lose the last pixel.
-INSTANTIATE_TEST_SUITE_P(WorkedResults, ThumbnailFitTable,
-                         testing::Values(FitCase{200, 150, 112, 84, 0, 14},
-                                         FitCase{640, 480, 112, 84, 0, 14},
-                                         FitCase{600, 800, 84, 112, 14, 0},
-                                         FitCase{190, 190, 112, 112, 0, 0},
-                                         FitCase{130, 140, 104, 112, 4, 0},
-                                         FitCase{475, 560, 94, 112, 9, 0},
-                                         FitCase{113, 112, 112, 111, 0, 0},
-                                         FitCase{100, 50, 100, 50, 6, 31},
-                                         FitCase{0, 0, 0, 0, 56, 56},
-                                         FitCase{4000, 3000, 112, 84, 0, 14}));
+INSTANTIATE_TEST_SUITE_P(
+    WorkedResults, ThumbnailFitTable,
+    testing::Values(FitCase{200, 150, 112, 84, 0, 14}, FitCase{640, 480, 112, 84, 0, 14},
+                    FitCase{600, 800, 84, 112, 14, 0}, FitCase{190, 190, 112, 112, 0, 0},
+                    FitCase{130, 140, 104, 112, 4, 0}, FitCase{475, 560, 94, 112, 9, 0},
+                    FitCase{113, 112, 112, 111, 0, 0}, FitCase{100, 50, 100, 50, 6, 31},
+                    FitCase{0, 0, 0, 0, 56, 56}, FitCase{4000, 3000, 112, 84, 0, 14}));
 
 TEST(TextContains, FoldsAsciiLettersOnly) {
     EXPECT_TRUE(TextContains("Kassa, AB utca", "ab"));
     EXPECT_TRUE(TextContains("abc", "ABC"));
     // \xE1 is á, \xC1 is Á in code page 1250: compared exactly.
-    EXPECT_FALSE(TextContains("\xC1rp\xE1""d", "\xE1rp"));
-    EXPECT_TRUE(TextContains("\xC1rp\xE1""d", "\xC1RP"));
+    EXPECT_FALSE(TextContains("\xC1rp\xE1"
+                              "d",
+                              "\xE1rp"));
+    EXPECT_TRUE(TextContains("\xC1rp\xE1"
+                             "d",
+                             "\xC1RP"));
     EXPECT_FALSE(TextContains("ab", "abc"));
     EXPECT_TRUE(TextContains("xyab", "ab")); // a match at the very end
 }
@@ -60,10 +60,13 @@ TEST(TextContains, EmptyNeedleMatchesEverything) {
 }
 
 TEST(SaveNames, FilterListsTheFormatsFromTheLastRegistered) {
-    const std::vector<PictureFormatEntry> formats = {
-        {"wmf", "Metafiles"},        {"emf", "Enhanced Metafiles"}, {"ico", "Icons"},
-        {"bmp", "Bitmaps"},          {"jpeg", "JPEG Image File"},   {"jpg", "JPEG Image File"},
-        {"", ""}};
+    const std::vector<PictureFormatEntry> formats = {{"wmf", "Metafiles"},
+                                                     {"emf", "Enhanced Metafiles"},
+                                                     {"ico", "Icons"},
+                                                     {"bmp", "Bitmaps"},
+                                                     {"jpeg", "JPEG Image File"},
+                                                     {"jpg", "JPEG Image File"},
+                                                     {"", ""}};
     EXPECT_EQ(BuildPictureFilter(formats),
               "All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf|"
               "JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|"

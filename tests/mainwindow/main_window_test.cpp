@@ -32,7 +32,9 @@ public:
     std::vector<bool> mainVisibleAtShow;
 };
 
-void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2)); }
+void Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2));
+}
 } // namespace
 
 using StartUp = ProgramTest;
@@ -158,7 +160,8 @@ TEST_F(PictureView, LeftAndRightKeysPageTheStripAndKeepTheSelection) {
 }
 
 TEST_F(PictureView, LargePicturesOverhangTheAreaUnscaled) {
-    Start({EntryWithPictures("Nagy", "g", 1, 1000, 800), EntryWithPictures("Széles", "s", 1, 531, 100)});
+    Start({EntryWithPictures("Nagy", "g", 1, 1000, 800),
+           EntryWithPictures("Széles", "s", 1, 531, 100)});
     EXPECT_EQ(Main().MainImage->geometry(), QRect(-217, -155, 1000, 800));
     QTest::keyClick(Main().ListBox1, Qt::Key_Down);
     EXPECT_EQ(Main().MainImage->geometry().left(), 17);

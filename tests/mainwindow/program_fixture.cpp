@@ -44,8 +44,8 @@ void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_
 }
 } // namespace
 
-TestEntry EntryWithPictures(const std::string& title, const std::string& stem, int count,
-                            int width, int height) {
+TestEntry EntryWithPictures(const std::string& title, const std::string& stem, int count, int width,
+                            int height) {
     TestEntry entry{title, "Hely " + title, "Ido " + title, {}, {}};
     for (int i = 1; i <= count; ++i)
         entry.pictures.push_back({stem + std::to_string(i) + ".jpg", width, height});
@@ -64,8 +64,8 @@ void ProgramTest::SetUp() {
     ShownCount().clear();
     static std::mt19937 random(std::random_device{}());
     previousDirectory_ = std::filesystem::current_path();
-    folder_ = std::filesystem::temp_directory_path() /
-              ("vendral-program-" + std::to_string(random()));
+    folder_ =
+        std::filesystem::temp_directory_path() / ("vendral-program-" + std::to_string(random()));
     std::filesystem::create_directories(folder_ / "images");
     for (const char* face : {"activearrowleft.jpg", "activearrowright.jpg"})
         WriteJpeg(face, 12, 31, ActiveFace);
@@ -86,8 +86,7 @@ void ProgramTest::TearDown() {
     std::filesystem::remove_all(folder_, ignored);
 }
 
-void ProgramTest::WriteJpeg(const std::string& relativePath, int width, int height,
-                            QColor colour) {
+void ProgramTest::WriteJpeg(const std::string& relativePath, int width, int height, QColor colour) {
     std::vector<std::uint8_t> pixels(std::size_t(width) * height * 3);
     for (std::size_t i = 0; i < pixels.size(); i += 3) {
         pixels[i] = std::uint8_t(colour.red());
@@ -132,7 +131,9 @@ void ProgramTest::Start(const std::vector<TestEntry>& entries) {
     StartProgram();
 }
 
-TForm1& ProgramTest::Main() { return *MainForm(); }
+TForm1& ProgramTest::Main() {
+    return *MainForm();
+}
 
 QColor ProgramTest::FaceColour(TImage& image) {
     if (!image.Picture().Graphic())

@@ -17,7 +17,9 @@
 #include <QTimer>
 
 namespace {
-void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2)); }
+void Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2));
+}
 
 // Three records: "ab" only in record 2's third line; index lines only in records 1 and 3.
 std::vector<TestEntry> SmallCatalogue() {
@@ -67,8 +69,8 @@ protected:
 
 TEST_F(Search, PlaceAndTimeFindsAsciiLettersInEitherCase) {
     SearchWithEnter(Main(), "ab");
-    EXPECT_EQ(Rows(List()), QStringList({"Találatok:", "", "Második oltár", "",
-                                         "<< Vissza a teljes listához"}));
+    EXPECT_EQ(Rows(List()),
+              QStringList({"Találatok:", "", "Második oltár", "", "<< Vissza a teljes listához"}));
     EXPECT_EQ(List().SelectedRow(), 2);
     EXPECT_EQ(View().ResultsShown, 1);
     EXPECT_EQ(TheCatalogue().ListIndexMap[2], 2);
@@ -189,7 +191,8 @@ class FullCatalogueSearch : public ProgramTest {};
 TEST_F(FullCatalogueSearch, FortyHitsMakeFortyFourRows) {
     std::vector<TestEntry> entries;
     for (int k = 1; k <= 40; ++k)
-        entries.push_back(EntryWithPictures("Cim " + std::to_string(k), "r" + std::to_string(k), 1, 20, 20));
+        entries.push_back(
+            EntryWithPictures("Cim " + std::to_string(k), "r" + std::to_string(k), 1, 20, 20));
     Start(entries);
     SearchWithEnter(Main(), "Hely");
     EXPECT_EQ(Main().ListBox1->RowCount(), 44);

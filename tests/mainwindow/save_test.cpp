@@ -1,0 +1,146 @@
+// Saving a copy of the shown picture, with the save dialog driven for real.
+
+#include "program_fixture.h"
+
+#include "picturepreview.h"
+#include "tform1.h"
+#include "timage.h"
+#include "tsavepicturedialog.h"
+#include "viewstate.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <functional>
+#include <iterator>
+
+namespace {
+std::string FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+} // namespace
+
+class SaveCopy : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        Start({EntryWithPictures("Első", "Kep", 2, 160, 120)});
+        target_ = folder_ / "target";
+        std::filesystem::create_directories(target_);
+    }
+
+    // Clicks the Save face; `inDialog` runs while the dialog is up and decides the outcome.
+    void Save(const std::function<void(TSavePictureDialog&)>& inDialog) {
+        QTimer::singleShot(0, [inDialog] {
+            auto* dialog = qobject_cast<TSavePictureDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            inDialog(*dialog);
+        });
+        QTest::mouseClick(Main().Image8, Qt::LeftButton, {}, QPoint(3, 3));
+    }
+
+    static void Accept(TSavePictureDialog& dialog, const std::filesystem::path& path) {
+        dialog.setDirectory(QString::fromStdString(path.parent_path().string()));
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        name->setText(QString::fromStdString(path.filename().string()));
+        QTest::keyClick(name, Qt::Key_Return);
+    }
+
+    std::string Source() { return FileBytes(folder_ / "images" / "Kep1.jpg"); }
+    std::filesystem::path target_;
+};
+
+TEST_F(SaveCopy, ProposesTheBareNameAndOffersThePictureFilters) {
+    QString proposed;
+    QStringList filters;
+    Save([&](TSavePictureDialog& dialog) {
+        proposed = dialog.findChild<QLineEdit*>("fileNameEdit")->text();
+        filters = dialog.FilterRows();
+        dialog.reject();
+    });
+    EXPECT_EQ(proposed, "Kep1.jpg");
+    EXPECT_EQ(filters,
+              QStringList({"All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)", "JPEG Image File (*.jpg)",
+                           "JPEG Image File (*.jpeg)", "Bitmaps (*.bmp)", "Icons (*.ico)",
+                           "Enhanced Metafiles (*.emf)", "Metafiles (*.wmf)"}));
+    EXPECT_TRUE(std::filesystem::is_empty(target_));
+}
+
+TEST_F(SaveCopy, NamesAreLowerCasedAndGetJpgUnlessTheyHoldIt) {
+    Save([&](TSavePictureDialog& dialog) { Accept(dialog, target_ / "Kep.JPG"); });
+    EXPECT_EQ(FileBytes(target_ / "kep.jpg"), Source());
+    Save([&](TSavePictureDialog& dialog) { Accept(dialog, target_ / "copy.jpeg"); });
+    EXPECT_TRUE(std::filesystem::exists(target_ / "copy.jpeg.jpg"));
+    // ".jpg" anywhere in the path counts, even in a folder's name.
+    std::filesystem::create_directories(target_ / "x.jpg");
+    Save([&](TSavePictureDialog& dialog) { Accept(dialog, target_ / "x.jpg" / "Copy"); });
+    EXPECT_EQ(FileBytes(target_ / "x.jpg" / "copy"), Source());
+    // Accented capitals keep their case.
+    Save([&](TSavePictureDialog& dialog) { Accept(dialog, target_ / "ÉKES"); });
+    EXPECT_TRUE(std::filesystem::exists(target_ / "Ékes.jpg"));
+    EXPECT_TRUE(reports_.empty());
+}
+
+TEST_F(SaveCopy, ReplacesAnExistingFileAndRestoresTheCurrentDirectory) {
+    std::ofstream(target_ / "kep.jpg") << "old";
+    Save([&](TSavePictureDialog& dialog) {
+        // Whatever moves the current directory while the dialog is up is undone.
+        std::filesystem::current_path(target_);
+        Accept(dialog, target_ / "kep.jpg");
+    });
+    EXPECT_EQ(FileBytes(target_ / "kep.jpg"), Source());
+    EXPECT_EQ(std::filesystem::current_path(), folder_);
+    // The next picture still loads from the start directory.
+    QTest::mouseClick(Main().imageprev[1], Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(View().CurrentPicturePath, "/images/Kep2.jpg");
+
+    Save([&](TSavePictureDialog& dialog) {
+        std::filesystem::current_path(target_);
+        dialog.reject();
+    });
+    EXPECT_EQ(std::filesystem::current_path(), folder_);
+    EXPECT_TRUE(reports_.empty());
+}
+
+TEST_F(SaveCopy, FailedCopyIsReportedWithTargetAndReason) {
+    Save([&](TSavePictureDialog& dialog) {
+        dialog.setDirectory(QString::fromStdString(target_.string()));
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        name->setText(QString::fromStdString((folder_ / "missing" / "kep").string()));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    ASSERT_EQ(reports_.size(), 1u);
+    EXPECT_NE(reports_[0].find("Cannot save the picture to " + (folder_ / "missing").string() +
+                               "/kep.jpg: "),
+              std::string::npos)
+        << reports_[0];
+}
+
+TEST_F(SaveCopy, PreviewShowsTheSelectedPicture) {
+    std::ofstream(target_ / "notes.txt") << "not a picture";
+    QString pictureCaption, textCaption;
+    bool pictureEnabled = false, textEnabled = true;
+    Save([&](TSavePictureDialog& dialog) {
+        PicturePreview& preview = *dialog.Preview();
+        preview.ShowFile(QString::fromStdString((folder_ / "images" / "Kep1.jpg").string()));
+        pictureCaption = preview.Caption();
+        pictureEnabled = preview.PreviewEnabled();
+        preview.ShowFile(QString::fromStdString((target_ / "notes.txt").string()));
+        textCaption = preview.Caption();
+        textEnabled = preview.PreviewEnabled();
+        dialog.reject();
+    });
+    EXPECT_EQ(pictureCaption, " (160x120)");
+    EXPECT_TRUE(pictureEnabled);
+    EXPECT_EQ(textCaption, "Picture:");
+    EXPECT_FALSE(textEnabled);
+}
+
+TEST(PreviewFit, SmallPicturesAreCentredLargeOnesFitFromTheCorner) {
+    EXPECT_EQ(PreviewTarget({100, 50}, {150, 150}), QRect(25, 50, 100, 50));
+    EXPECT_EQ(PreviewTarget({300, 150}, {150, 150}), QRect(0, 0, 150, 75));
+    EXPECT_EQ(PreviewTarget({150, 301}, {150, 150}), QRect(0, 0, 75, 150));
+}

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-void XdoTool(const QStringList& arguments) {
+QString XdoTool(const QStringList& arguments) {
     QProcess process;
     process.start("xdotool", arguments);
     // The application keeps handling its events meanwhile, as it would for a real user.
@@ -12,6 +12,7 @@ void XdoTool(const QStringList& arguments) {
         QCoreApplication::processEvents();
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     QTest::qWait(60);
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
 }
 
 void PointerTo(QPoint screenPosition) {

@@ -5,8 +5,9 @@
 #include <QPoint>
 #include <QStringList>
 
-// Runs xdotool with the arguments, then lets the application handle what it caused.
-void XdoTool(const QStringList& arguments);
+// Runs xdotool with the arguments, then lets the application handle what it caused. The
+// result is what xdotool printed.
+QString XdoTool(const QStringList& arguments);
 
 void PointerTo(QPoint screenPosition);
 // Press at from, move to to in a few steps, release there.

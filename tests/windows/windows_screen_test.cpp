@@ -1,0 +1,142 @@
+#include "catalogue.h"
+#include "tbutton.h"
+#include "tform2.h"
+#include "tform3.h"
+#include "tform5.h"
+#include "tform6.h"
+#include "tform7.h"
+#include "tform8.h"
+#include "windowstesting.h"
+#include "xdotool.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The X server's root window, found under the pointer in a corner no window covers.
+QString RootWindowId() {
+    PointerTo(QPoint(1275, 1019));
+    const QString location = XdoTool({"getmouselocation", "--shell"});
+    for (const QString& line : location.split('\n'))
+        if (line.startsWith("WINDOW="))
+            return line.mid(7);
+    return {};
+}
+
+// Where the window system has the window's client origin.
+QPoint OnScreen(const TForm& form) {
+    return form.mapToGlobal(QPoint(0, 0));
+}
+
+TEST(Placement, FirstShowingsOnA1280By1024Screen) {
+    ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().size(), QSize(1280, 1024));
+    TForm2 noHits;
+    TForm5 confirmation;
+    TForm7 about;
+    TForm8 introduction;
+    const std::pair<TForm*, QPoint> expected[] = {
+        {&noHits, {460, 440}},       // (1280 − 360) div 2, (1024 − 143) div 2
+        {&confirmation, {369, 277}}, // fixed
+        {&about, {287, 267}},        // (1280 − 706) div 2, (1024 − 490) div 2
+        {&introduction, {220, 84}},  // fixed
+    };
+    for (const auto& [form, place] : expected) {
+        RunModal(
+            *form,
+            [&] {
+                ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+                EXPECT_EQ(OnScreen(*form), place) << form->objectName().toStdString();
+            },
+            0);
+    }
+}
+
+TEST(Placement, ADraggedWindowReopensWhereItWasLeft) {
+    TForm7 about;
+    const QPoint first(287, 267);
+    const ModalRun dragged = RunModal(about, [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+        // A press on the credits, away from the OK area.
+        Drag(first + QPoint(100, 10), first + QPoint(140, 35));
+        EXPECT_EQ(OnScreen(about), first + QPoint(40, 25));
+        ClickAt(OnScreen(about) + QPoint(330, 440)); // the OK area
+    });
+    EXPECT_FALSE(dragged.leftOpen);
+    RunModal(
+        about,
+        [&] {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+            EXPECT_EQ(OnScreen(about), first + QPoint(40, 25));
+        },
+        0);
+}
+
+TEST(Splash, APressOutsideThePhotographDragsInsteadOfClosing) {
+    TForm6 splash;
+    const ModalRun run = RunModal(splash, [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+        const QPoint origin = OnScreen(splash);
+        EXPECT_EQ(origin, QPoint(231, 177));
+        Drag(origin + QPoint(700, 600), origin + QPoint(650, 560));
+        EXPECT_EQ(OnScreen(splash), origin + QPoint(-50, -40));
+        ClickAt(OnScreen(splash) + QPoint(300, 300)); // the photograph
+    });
+    EXPECT_FALSE(run.leftOpen);
+}
+
+TEST(Introduction, TheRealPointerPagesDragsAndCloses) {
+    TForm8 introduction;
+    const ModalRun run = RunModal(introduction, [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&introduction));
+        const QPoint origin = OnScreen(introduction);
+        Drag(origin + QPoint(380, 510), origin + QPoint(330, 490));
+        EXPECT_EQ(OnScreen(introduction), origin + QPoint(-50, -20));
+        ClickAt(OnScreen(introduction) + QPoint(420, 480)); // next, by the real pointer
+        EXPECT_EQ(introduction.findChild<QWidget*>("Image2")->pos(), QPoint(16, 30));
+        ClickAt(OnScreen(introduction) + QPoint(370, 480)); // ok
+    });
+    EXPECT_FALSE(run.leftOpen);
+}
+
+TEST(DescriptionFocus, KeysTypedWhileOpenGoToTheUnseenButton) {
+    Catalogue& catalogue = TheCatalogue();
+    catalogue = Catalogue();
+    catalogue.RecordCount = 3;
+    ResetListIndexMap(catalogue);
+    fake::selectedRow = 0;
+
+    TForm3 description;
+    auto* button = description.findChild<TButton*>("Button1");
+    int buttonClicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++buttonClicks; });
+    const ModalRun run = RunModal(description, [&] {
+        // No window manager activates the window: the focus timer asks for it.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == button; }, 2000));
+        EXPECT_EQ(QApplication::activeWindow(), &description);
+
+        // The keyboard goes to the bare screen (as to another program's window); the next
+        // ticks ask for it again.
+        const QString ownId = QString::number(description.windowHandle()->winId());
+        const QString screenId = RootWindowId();
+        ASSERT_FALSE(screenId.isEmpty());
+        EXPECT_EQ(XdoTool({"windowfocus", screenId, "getwindowfocus"}), screenId);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return XdoTool({"getwindowfocus"}) == ownId; }, 1000));
+        EXPECT_EQ(QApplication::focusWidget(), button);
+
+        XdoTool({"type", "--delay", "20", "abc"});
+        XdoTool({"key", "Tab", "Escape", "Return", "space", "shift+Tab", "Down"});
+        QTest::qWait(150);
+        EXPECT_EQ(QApplication::focusWidget(), button);
+        EXPECT_TRUE(description.isVisible());
+    });
+    EXPECT_TRUE(run.leftOpen);  // no key closed it
+    EXPECT_EQ(buttonClicks, 1); // Space presses the button, which does nothing
+    EXPECT_FALSE(DescriptionShowing);
+    TheCatalogue() = Catalogue();
+}
+
+} // namespace

@@ -1,0 +1,68 @@
+#include "tform3.h"
+
+#include "catalogue.h"
+#include "cp1250.h"
+#include "selectedentry.h"
+#include "tbutton.h"
+#include "timage.h"
+#include "tlabel.h"
+
+bool DescriptionShowing = false;
+
+namespace {
+const QRect PageBox(19, 52, 715, 415);
+// Page 10 is 7 rows short of its picture: the box it is given is 400 high.
+constexpr int Page10Height = 400;
+} // namespace
+
+TForm3::TForm3() : TForm3(LoadFormDescription("TForm3")) {}
+
+TForm3::TForm3(const FormDescription& description)
+    : TForm(description.className, description.clientSize, description.placement,
+            description.position),
+      controls_(BuildForm(*this, description,
+                          Bind(this, {{"Image_okClick", &TForm3::Image_okClick},
+                                      {"Timer1Timer", &TForm3::Timer1Timer}}))),
+      Label1(controls_.Get<TLabel>("Label1")), Button1(controls_.Get<TButton>("Button1")) {
+    for (int k = 1; k <= PageCount; ++k)
+        pages_[k - 1] = &controls_.Get<TImage>("Image" + QString::number(k));
+}
+
+void TForm3::FormShow() {
+    DescriptionShowing = true;
+    HoldFocus();
+    for (TImage* page : pages_)
+        page->hide();
+
+    // With no record behind the selection there is nothing to describe: no heading, no page.
+    const int k = SelectedRecordNumber();
+    const CatalogueRecord* record = SelectedRecord();
+    Label1.SetCaption(record ? QString::fromStdString(Cp1250ToUtf8(record->Line3)) : QString());
+    if (k >= 1 && k <= PageCount) {
+        TImage& page = Page(k);
+        QRect box = PageBox;
+        if (k == 10)
+            box.setHeight(Page10Height);
+        page.setGeometry(box);
+        page.show();
+    }
+}
+
+void TForm3::FormClose() {
+    DescriptionShowing = false;
+}
+
+void TForm3::Image_okClick() {
+    Close();
+}
+
+void TForm3::Timer1Timer() {
+    if (DescriptionShowing)
+        HoldFocus();
+}
+
+void TForm3::HoldFocus() {
+    Button1.setFocus(Qt::OtherFocusReason);
+    if (isVisible() && !isActiveWindow())
+        activateWindow();
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The description of the selected entry: its third line as the heading and the built-in page
+// of its record number. While it is open an unseen button holds the keyboard focus, so keys
+// typed meanwhile do nothing.
+
+#include "formbuilder.h"
+#include "tform.h"
+
+#include <array>
+
+class TButton;
+class TImage;
+class TLabel;
+
+// True from the description window's show until it closes.
+extern bool DescriptionShowing;
+
+class TForm3 : public TForm {
+    Q_OBJECT
+public:
+    static constexpr int PageCount = 15;
+
+    TForm3();
+
+    void Image_okClick();
+    void Timer1Timer();
+    // Puts the focus on Button1, and asks for it when the window is not the active one.
+    void HoldFocus();
+
+    const FormControls& Controls() const { return controls_; }
+    // Page k (1 … 15).
+    TImage& Page(int k) const { return *pages_.at(k - 1); }
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+
+private:
+    explicit TForm3(const FormDescription& description);
+
+    FormControls controls_;
+    TLabel& Label1;
+    TButton& Button1;
+    std::array<TImage*, PageCount> pages_{};
+};

@@ -1,0 +1,35 @@
+#include "tform8.h"
+
+#include "timage.h"
+
+namespace {
+// Left of a page in view, and a left well past the 789-pixel client width.
+constexpr int PageInView = 16;
+constexpr int PageOutOfView = 1023;
+constexpr int PageTop = 30;
+} // namespace
+
+TForm8::TForm8() : TForm8(LoadFormDescription("TForm8")) {}
+
+TForm8::TForm8(const FormDescription& description)
+    : TForm(description.className, description.clientSize, description.placement,
+            description.position),
+      controls_(BuildForm(*this, description,
+                          Bind(this, {{"prevClick", &TForm8::prevClick},
+                                      {"okClick", &TForm8::okClick},
+                                      {"nextClick", &TForm8::nextClick}}))),
+      Image1(controls_.Get<TImage>("Image1")), Image2(controls_.Get<TImage>("Image2")) {}
+
+void TForm8::prevClick() {
+    Image2.move(PageOutOfView, Image2.y());
+    Image1.move(PageInView, PageTop);
+}
+
+void TForm8::okClick() {
+    Close();
+}
+
+void TForm8::nextClick() {
+    Image1.move(PageOutOfView, Image1.y());
+    Image2.move(PageInView, PageTop);
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The two-page introduction. A page is put out of sight by moving it past the right edge;
+// nothing records which page is in view.
+
+#include "formbuilder.h"
+#include "tform.h"
+
+class TImage;
+
+class TForm8 : public TForm {
+    Q_OBJECT
+public:
+    TForm8();
+
+    void prevClick();
+    void okClick();
+    void nextClick();
+
+    const FormControls& Controls() const { return controls_; }
+
+private:
+    explicit TForm8(const FormDescription& description);
+
+    FormControls controls_;
+    TImage& Image1;
+    TImage& Image2;
+};

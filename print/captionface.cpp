@@ -3,7 +3,7 @@
 #include "formstyle.h"
 
 #include <QFontInfo>
-#include <QFontMetricsF>
+#include <QRawFont>
 #include <algorithm>
 
 namespace {
@@ -25,9 +25,10 @@ QFont BaseFont(const ReportFont& font, int pixelSize) {
 } // namespace
 
 bool FaceHasEveryCharacter(const QFont& font, const QString& text) {
-    const QFontMetricsF metrics(font);
+    // The raw font is the face itself; font metrics would count the fallback fonts too.
+    const QRawFont face = QRawFont::fromFont(font);
     for (const char32_t character : text.toUcs4()) {
-        if (character > 0x20 && !metrics.inFontUcs4(character))
+        if (character > 0x20 && !face.supportsCharacter(character))
             return false;
     }
     return true;

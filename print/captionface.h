@@ -17,5 +17,6 @@ struct CaptionFace {
 // The face for `text` at `pixelSize` device pixels.
 CaptionFace ChooseCaptionFace(const ReportFont& font, int pixelSize, const QString& text);
 
-// Whether the primary font of `font` has every character of `text` (fallback fonts not counted).
+// Whether the face `font` resolves to has every character of `text` (fallback fonts not
+// counted).
 bool FaceHasEveryCharacter(const QFont& font, const QString& text);

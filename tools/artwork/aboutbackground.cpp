@@ -29,17 +29,10 @@ struct Column {
     void Space(qreal pixels) { baseline += pixels; }
 };
 
-} // namespace
-
-QImage PaintAboutBackground() {
-    QImage image = FlatImage(Size, Palette::Ground);
-    PaintOutline(image, Palette::Outline, false); // top and bottom only
-    QPainter painter(&image);
-    painter.fillRect(Page, Palette::AboutPage);
-
-    // The credits block spans 59, 47 to 607, 332: two columns of 260 with a gutter.
-    const qreal top = Credits.top() + 12; // the first baseline, below the capitals' height
-    Column left{painter, Credits.left() + 130.0, top};
+// The two columns at their natural size; the caller stretches them over the credits block.
+void DrawCredits(QPainter& painter) {
+    const qreal top = 20, columnWidth = 260, gutter = 28;
+    Column left{painter, columnWidth / 2, top};
     left.Heading(QStringLiteral("A gyűjtemény munkatársai"));
     left.Line(QStringLiteral("gyűjteményvezető"));
     left.Line(QStringLiteral("művészettörténészek"));
@@ -54,7 +47,8 @@ QImage PaintAboutBackground() {
     left.Line(QStringLiteral("a Vendral grafikai műhelye"));
     left.Line(QStringLiteral("betűk: Garamond"));
 
-    Column right{painter, Credits.right() - 130.0, top};
+    const qreal rightLeft = columnWidth + gutter;
+    Column right{painter, rightLeft + columnWidth / 2, top};
     right.Heading(QStringLiteral("Szoftver"));
     right.Line(QStringLiteral("a Vendral program fejlesztői"));
     right.Line(QStringLiteral("katalógus, képnéző, nyomtatás"));
@@ -66,12 +60,23 @@ QImage PaintAboutBackground() {
         QStringLiteral("Egyházmegyei Könyvtár"), QStringLiteral("Városi Közművelődési Alap")};
     for (int i = 0; i < 4; ++i) {
         const qreal rowTop = right.baseline - 12;
-        PaintSupporterEmblem(painter, QRectF(Credits.right() - 260.0 + 4, rowTop, 30, 30), i,
-                             Palette::Lettering, Palette::AboutPage);
-        PaintText(painter, supporters[i], SerifFont(Face::Regular, 16),
-                  Credits.right() - 260.0 + 40 + 110, rowTop + 20, Dark, 0.6);
+        PaintSupporterEmblem(painter, QRectF(rightLeft + 4, rowTop, 30, 30), i, Palette::Lettering,
+                             Palette::AboutPage);
+        PaintText(painter, supporters[i], SerifFont(Face::Regular, 16), rightLeft + 150,
+                  rowTop + 20, Dark, 0.6);
         right.Space(38);
     }
+}
+
+} // namespace
+
+QImage PaintAboutBackground() {
+    QImage image = FlatImage(Size, Palette::Ground);
+    PaintOutline(image, Palette::Outline, false); // top and bottom only
+    QPainter painter(&image);
+    painter.fillRect(Page, Palette::AboutPage);
+
+    PaintFilling(painter, Size, Credits, DrawCredits);
 
     PaintBlock(painter,
                {QStringLiteral("A fényképek nyomdai minőségű másolatai megrendelhetők."),
@@ -80,6 +85,6 @@ QImage PaintAboutBackground() {
                SerifFont(Face::Regular, 20), Notice, Dark, 1.12, 3.2);
 
     PaintRaisedFace(painter, OkFace, Palette::SmallFace);
-    LetterFace(painter, OkFace, QStringLiteral("OK"), true, 14, Qt::black);
+    LetterFace(painter, OkFace, QStringLiteral("OK"), true, 13, Qt::black);
     return image;
 }

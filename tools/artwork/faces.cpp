@@ -35,10 +35,13 @@ void PaintOutline(QImage& image, const QColor& colour, bool sides) {
 void LetterFace(QPainter& painter, const QRect& face, const QString& text, bool italic,
                 qreal pixelSize, const QColor& colour) {
     const QFont font = SerifFont(italic ? Face::Italic : Face::Regular, pixelSize);
+    // Centre the span from the capitals' top to the descenders' foot, so faces in a row
+    // share one baseline whether or not their words have descenders.
     const qreal capHeight = -TextPath(QStringLiteral("H"), font).boundingRect().top();
+    const qreal descent = TextPath(QStringLiteral("g"), font).boundingRect().bottom();
     const QRectF flat(face);
-    PaintText(painter, text, font, flat.center().x(), flat.center().y() + capHeight / 2, colour,
-              0.03 * pixelSize, pixelSize / 22);
+    PaintText(painter, text, font, flat.center().x(), flat.center().y() + (capHeight - descent) / 2,
+              colour, 0.03 * pixelSize, pixelSize / 22);
 }
 
 void PaintSunken(QPainter& painter, const QRect& flat, const QColor& field, const QColor& ground) {

@@ -15,8 +15,7 @@ void PaintOutline(QImage& image, const QColor& colour, bool sides = true);
 
 // A raised button: the flat area stays exactly `face`; the bevel lies outside it.
 void PaintRaisedFace(QPainter& painter, const QRect& flat, const QColor& face);
-// Bold lettering centred on a face: capitals centred vertically, the size fixed so faces of
-// one window match.
+// Bold lettering centred on a face, the size fixed so faces of one window match.
 void LetterFace(QPainter& painter, const QRect& face, const QString& text, bool italic,
                 qreal pixelSize, const QColor& colour);
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QImage>
 #include <QTransform>
 
 #include <algorithm>
@@ -131,4 +132,37 @@ QRectF PaintText(QPainter& painter, const QString& text, const QFont& font, qrea
     path.translate(centreX - ink.center().x(), baseline);
     FillPath(painter, path, colour, embolden);
     return path.boundingRect();
+}
+
+void PaintFilling(QPainter& painter, QSize canvas, const QRectF& area,
+                  const std::function<void(QPainter&)>& draw) {
+    QImage scratch(canvas, QImage::Format_ARGB32_Premultiplied);
+    scratch.fill(Qt::transparent);
+    {
+        QPainter measure(&scratch);
+        draw(measure);
+    }
+    int left = canvas.width(), top = canvas.height(), right = -1, bottom = -1;
+    for (int y = 0; y < scratch.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+        for (int x = 0; x < scratch.width(); ++x) {
+            if (qAlpha(line[x]) == 0)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x + 1);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y + 1);
+        }
+    }
+    if (right < 0)
+        return;
+    const QRectF target = InkArea(area, 0);
+    QTransform transform;
+    transform.translate(target.left(), target.top());
+    transform.scale(target.width() / (right - left), target.height() / (bottom - top));
+    transform.translate(-left, -top);
+    painter.save();
+    painter.setTransform(transform, true);
+    draw(painter);
+    painter.restore();
 }

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The bold cut of the font lacks the accented letters, so bold lettering is the regular cut
 // with its outline stroked (see `embolden`).
 enum class Face { Regular, Italic };
@@ -41,6 +43,12 @@ void PaintBlock(QPainter& painter, const QStringList& lines, const QFont& font, 
 // Natural-size text centred on `centreX` with its baseline at `baseline`; returns its ink.
 QRectF PaintText(QPainter& painter, const QString& text, const QFont& font, qreal centreX,
                  qreal baseline, const QColor& colour, qreal tracking = 0, qreal embolden = 0);
+
+// Runs `draw` so that what it paints exactly fills `area`: once on a scratch canvas of
+// `canvas` size to measure the ink, then again under the transform that maps that ink onto
+// the area.
+void PaintFilling(QPainter& painter, QSize canvas, const QRectF& area,
+                  const std::function<void(QPainter&)>& draw);
 
 // The outline of `path` scaled and moved so its ink fits `area`, centred.
 QPainterPath FitInto(const QPainterPath& path, const QRectF& area);

@@ -19,7 +19,7 @@ QImage FramedPage(QSize size, const QRect& page) {
 // A small face with bold black lettering; the OK faces are italic.
 void SmallFace(QPainter& painter, const QRect& face, const QString& text) {
     PaintRaisedFace(painter, face, Palette::SmallFace);
-    LetterFace(painter, face, text, text == QLatin1String("OK"), 14, Qt::black);
+    LetterFace(painter, face, text, text == QLatin1String("OK"), 13, Qt::black);
 }
 
 void Message(QPainter& painter, const QString& text, const QRect& area) {

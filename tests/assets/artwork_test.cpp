@@ -172,7 +172,7 @@ TEST(MainWindowArtwork, ChevronsAndRadioButtonsAreWhereTheirControlsLie) {
     const BmpFile bmp = Background("TForm1_CoolForm1");
     ASSERT_TRUE(bmp.valid);
     for (Rect box : {Rect{16, 547, 28, 578}, Rect{537, 547, 549, 578}}) {
-        const Ink ink = FindInk(bmp, box, Panel, {250, 238, 168});
+        const Ink ink = FindInk(bmp, box, Panel, {252, 236, 150});
         EXPECT_GT(ink.count, 40) << "chevron at " << box.left;
         EXPECT_TRUE(IsFlat(bmp, box.Grown(2), Panel, {box})) << "chevron spills at " << box.left;
     }

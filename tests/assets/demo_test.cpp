@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -122,9 +125,16 @@ DecodedJpeg DemoFace(const char* file) {
     return DecodeJpeg(ReadFileBytes(DemoDir() + "/" + file));
 }
 
-// The mean colour of the pixels that stand out from the corner (the ground) colour.
+// The mean colour of the pixels that stand out from the ground, the face's commonest colour.
 Rgb MarkColour(const DecodedJpeg& face) {
-    const Rgb ground = face.At(0, 0);
+    std::map<std::tuple<int, int, int>, int> tally;
+    for (const Rgb& p : face.pixels)
+        ++tally[{p.r, p.g, p.b}];
+    const auto commonest =
+        std::max_element(tally.begin(), tally.end(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; });
+    const auto [gr, gg, gb] = commonest->first;
+    const Rgb ground{gr, gg, gb};
     long r = 0, g = 0, b = 0, n = 0;
     for (const Rgb& p : face.pixels)
         if (Distance(p, ground) > 30) {

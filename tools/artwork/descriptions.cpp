@@ -136,8 +136,8 @@ const char* const IntroPages[2][5] = {
     {"Keresés, leírás, nyomtatás",
      "A keresőmezőbe írt szót kétféleképpen keresheti: helynév és idő szerint, vagy az "
      "ikonográfiai mutató alapján, amely a képeken ábrázolt szentek és jelenetek nevét "
-     "sorolja fel. A találatok a listában jelennek meg; a lista tetejére kattintva térhet "
-     "vissza a teljes jegyzékhez.",
+     "sorolja fel. A találatok a listában jelennek meg; a lista végén álló „Vissza a teljes "
+     "listához” sorra kattintva térhet vissza a teljes jegyzékhez.",
      "A „Leírás az oltárról” feliratra kattintva elolvashatja a kiválasztott mű rövid "
      "ismertetését. A Nyomtat gombbal a látható képet a címével együtt kinyomtathatja, a "
      "Mentés gombbal pedig másolatot készíthet róla.",

@@ -33,16 +33,14 @@ QPainterPath StandingFigure() {
 // Folds and arms cut out of the robe, so the figure reads at a small size.
 QPainterPath FigureDetails() {
     QPainterPath details;
-    details.moveTo(17, 62); // the mantle's hem across the robe
-    details.cubicTo(24, 58, 36, 58, 43, 62);
-    details.moveTo(30, 64);
-    details.cubicTo(28, 74, 25, 84, 22, 92);
-    details.moveTo(30, 64);
-    details.cubicTo(32, 74, 35, 84, 38, 92);
-    details.moveTo(15, 44);
-    details.cubicTo(17, 50, 21, 54, 26, 54);
-    details.moveTo(45, 44);
-    details.cubicTo(43, 50, 39, 54, 34, 54);
+    details.moveTo(14, 40); // sleeves meeting at the joined hands
+    details.cubicTo(17, 47, 22, 51, 28, 52);
+    details.moveTo(46, 40);
+    details.cubicTo(43, 47, 38, 51, 32, 52);
+    details.moveTo(30, 58); // folds falling from the hands
+    details.cubicTo(28, 70, 25, 82, 22, 92);
+    details.moveTo(30, 58);
+    details.cubicTo(32, 70, 35, 82, 38, 92);
     details.moveTo(24, 28); // neck line
     details.cubicTo(27, 31, 33, 31, 36, 28);
     QPainterPathStroker stroker;

@@ -92,8 +92,8 @@ void PaintChevron(QPainter& painter, const QRect& box, bool pointsLeft, const QC
     // Drawn left-pointing in box coordinates, mirrored for the right one.
     const qreal w = box.width(), h = box.height();
     QPolygonF shape;
-    shape << QPointF(w - 0.8, 0.8) << QPointF(3.2, h / 2) << QPointF(w - 0.8, h - 0.8)
-          << QPointF(w - 5.2, h - 0.8) << QPointF(0.8, h / 2) << QPointF(w - 5.2, 0.8);
+    shape << QPointF(w - 0.6, 0.6) << QPointF(4.4, h / 2) << QPointF(w - 0.6, h - 0.6)
+          << QPointF(w - 6.4, h - 0.6) << QPointF(0.6, h / 2) << QPointF(w - 6.4, 0.6);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.translate(box.topLeft());

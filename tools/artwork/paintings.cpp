@@ -84,8 +84,8 @@ void PaintFramedScene(QPainter& painter, const QRectF& area, const AltarColours&
 
 } // namespace
 
-QImage PaintDemoPicture(int entry, int picture, const DemoPicture& spec) {
-    QImage image(spec.size, QImage::Format_RGB32);
+QImage PaintDemoPicture(int entry, int picture, const DemoPicture& wanted) {
+    QImage image(wanted.size, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -94,7 +94,7 @@ QImage PaintDemoPicture(int entry, int picture, const DemoPicture& spec) {
     const AltarColours colours = ColoursFor(entry * 7 + picture / 3);
     const QRectF area = image.rect();
 
-    switch (spec.kind) {
+    switch (wanted.kind) {
     case PictureKind::WholeAltar:
         PaintChurch(painter, area, random);
         PaintAltarpiece(painter, Inset(area, 0.04), colours, random);

@@ -6,4 +6,4 @@
 #include <QImage>
 
 // entry and picture count from 1; the same numbers always give the same picture.
-QImage PaintDemoPicture(int entry, int picture, const DemoPicture& spec);
+QImage PaintDemoPicture(int entry, int picture, const DemoPicture& wanted);

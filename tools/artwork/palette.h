@@ -16,8 +16,8 @@ inline const QColor Lettering(131, 81, 3);    // captions and messages
 inline const QColor MainButtonLettering(118, 91, 57);
 inline const QColor Triangle(158, 146, 131); // introduction paging
 inline const QColor Ink(40, 28, 18);         // running text on the pages
-inline const QColor ChevronFill(250, 238, 168);
-inline const QColor ChevronEdge(196, 160, 82);
-inline const QColor InactiveFill(214, 208, 198);
-inline const QColor InactiveEdge(168, 160, 150);
+inline const QColor ChevronFill(252, 236, 150);
+inline const QColor ChevronEdge(178, 136, 58);
+inline const QColor InactiveFill(200, 197, 192);
+inline const QColor InactiveEdge(148, 144, 140);
 } // namespace Palette

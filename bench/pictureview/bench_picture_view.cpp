@@ -1,0 +1,163 @@
+// The picture view of the real program, measured: a catalogue entry of five 4000 x 3000 JPEG
+// pictures shown from the visitor's click in the title list until every widget has painted
+// (the main picture and four thumbnails decode at that first paint), against libjpeg decoding
+// the same files alone; one step of the thumbnail strip; and the memory the decoded pictures
+// hold. Prints "name: value" lines, medians over the runs (the first argument, default 5).
+
+#include "application.h"
+#include "barejpeg.h"
+#include "benchcatalogue.h"
+#include "processmemory.h"
+#include "viewdriver.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MillisSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// libjpeg alone on the files, each read into memory and decoded into a buffer of its own,
+// freed before the next, as a replaced picture is. Reading counts: the viewer reads too.
+double LibjpegMillis(const std::vector<std::string>& files) {
+    const auto start = Clock::now();
+    for (const std::string& file : files)
+        DecodeWithLibjpeg(ReadBytes(file));
+    return MillisSince(start);
+}
+
+double Megabytes(const char* field) {
+    return OwnStatusMegabytes(field).value_or(-1);
+}
+
+struct Samples {
+    std::vector<double> showLoad, showTotal, repaint, smallShow, page, libjpegShow, libjpegPage;
+    std::vector<double> residentBig, residentSmall;
+};
+
+void Print(const char* name, double value, const char* format = "%.1f") {
+    std::printf("%s: ", name);
+    std::printf(format, value);
+    std::printf("\n");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    TApplication application(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+
+    std::string folder = (std::filesystem::temp_directory_path() / "vendral-view-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const BenchCatalogue catalogue = WriteBenchCatalogue(folder, BenchCatalogueLayout{});
+    std::filesystem::current_path(folder);
+    // The entry's main picture and thumbnails 1 to 4: the first file is decoded twice.
+    const std::vector<std::string>& big = catalogue.bigPictures;
+    const std::vector<std::string> shownFiles = {big[0], big[0], big[1], big[2], big[3]};
+    const std::vector<std::string> pagedFiles = {big[1], big[2], big[3], big[4]};
+    // Making the pictures is no part of the figures.
+    const bool peakReset = ResetPeakResident();
+
+    Samples samples;
+    bool allDecoded = true;
+    double bytesPerPixel = 0;
+    int reports = 0;
+    {
+        ViewDriver view;
+        const int bigRow = view.RowOf(catalogue.bigTitle);
+        const int smallRow = view.RowOf(catalogue.smallTitle);
+        if (bigRow < 0 || smallRow < 0) {
+            std::fprintf(stderr, "the title list does not show the benchmark's entries\n");
+            return 1;
+        }
+        for (int run = 0; run < runs; ++run) {
+            // The small entry replaces the big one, shown (and paged) before.
+            auto start = Clock::now();
+            view.ClickRow(smallRow);
+            view.PaintNow();
+            samples.smallShow.push_back(MillisSince(start));
+            allDecoded = allDecoded && view.ShownPicturesDecoded();
+            samples.residentSmall.push_back(Megabytes("VmRSS"));
+            // With only the small entry held, so libjpeg's buffer does not raise the peak.
+            samples.libjpegShow.push_back(LibjpegMillis(shownFiles));
+            samples.libjpegPage.push_back(LibjpegMillis(pagedFiles));
+
+            start = Clock::now();
+            view.ClickRow(bigRow);
+            samples.showLoad.push_back(MillisSince(start));
+            view.PaintNow();
+            samples.showTotal.push_back(MillisSince(start));
+            allDecoded = allDecoded && view.ShownPicturesDecoded();
+            samples.residentBig.push_back(Megabytes("VmRSS"));
+            bytesPerPixel = view.DecodedBytesPerPixel();
+            // The same paint again with everything decoded: drawing alone, the scaling of the
+            // thumbnails included.
+            start = Clock::now();
+            view.PaintNow();
+            samples.repaint.push_back(MillisSince(start));
+
+            start = Clock::now();
+            view.ClickPageRight();
+            view.PaintNow();
+            samples.page.push_back(MillisSince(start));
+            allDecoded = allDecoded && view.ShownPicturesDecoded();
+        }
+        reports = view.Reports();
+    }
+    const double peak = Megabytes("VmHWM");
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    std::filesystem::remove_all(folder);
+
+    const double show = Median(samples.showTotal);
+    const double libjpeg = Median(samples.libjpegShow);
+    const double page = Median(samples.page);
+    const double libjpegPage = Median(samples.libjpegPage);
+    Print("show_entry_ms", show);
+    Print("libjpeg_decode_ms", libjpeg);
+    Print("show_entry_vs_libjpeg", show / libjpeg, "%.3f");
+    Print("page_step_ms", page);
+    Print("peak_memory_mb", peak);
+    Print("resident_after_big_mb", Median(samples.residentBig));
+    Print("resident_after_small_mb", Median(samples.residentSmall));
+    // Where the time goes: the click handler (file reads, headers, placing) and the paint.
+    Print("show_entry_handler_ms", Median(samples.showLoad));
+    Print("show_entry_paint_ms", show - Median(samples.showLoad));
+    Print("repaint_decoded_ms", Median(samples.repaint));
+    Print("show_small_entry_ms", Median(samples.smallShow));
+    Print("libjpeg_page_decode_ms", libjpegPage);
+    Print("page_step_vs_libjpeg", page / libjpegPage, "%.3f");
+    Print("decoded_bytes_per_pixel", bytesPerPixel, "%.2f");
+
+    if (!peakReset)
+        std::fprintf(stderr, "the peak could not be reset: it includes making the pictures\n");
+    if (!allDecoded) {
+        std::fprintf(stderr, "a shown picture was not decoded by the paint: figures invalid\n");
+        return 1;
+    }
+    if (reports > 0) {
+        std::fprintf(stderr, "%d failure reports during the runs: figures invalid\n", reports);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,67 @@
+#include "benchcatalogue.h"
+
+#include "cp1250.h"
+#include "jpegencoder.h"
+#include "paintingpattern.h"
+
+#include <fstream>
+#include <stdexcept>
+
+namespace {
+
+void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+void WritePainting(const std::filesystem::path& path, int width, int height, int seed,
+                   int quality) {
+    const std::vector<std::uint8_t> rgb = PaintingPixels(width, height, seed);
+    WriteFile(path, EncodeJpeg(rgb.data(), width, height, false, quality));
+}
+
+std::vector<std::string> Pictures(const std::string& stem, int count) {
+    std::vector<std::string> names;
+    for (int i = 1; i <= count; ++i)
+        names.push_back("images/" + stem + std::to_string(i) + ".jpg");
+    return names;
+}
+
+// Title, place and time lines, one index line, "##", the picture names, "##"; CR LF.
+std::string EntryText(const std::string& utf8Title, const std::vector<std::string>& pictures) {
+    const auto line = [](const std::string& utf8) { return Utf8ToCp1250(utf8).value() + "\r\n"; };
+    std::string text =
+        line(utf8Title) + line("Budapest") + line("1890") + line("tájkép") + "##\r\n";
+    for (const std::string& picture : pictures)
+        text += line(picture.substr(std::string("images/").size()));
+    return text + "##\r\n";
+}
+
+} // namespace
+
+BenchCatalogue WriteBenchCatalogue(const std::filesystem::path& folder,
+                                   const BenchCatalogueLayout& layout) {
+    if (layout.bigCount < 2 || layout.smallCount < 2)
+        throw std::invalid_argument("each benchmark entry needs two pictures at least");
+    BenchCatalogue catalogue{"Nagy képek", "Kis képek", Pictures("nagy", layout.bigCount),
+                             Pictures("kis", layout.smallCount)};
+    std::filesystem::create_directories(folder / "images");
+    int seed = 0;
+    for (const std::string& picture : catalogue.bigPictures)
+        WritePainting(folder / picture, layout.bigWidth, layout.bigHeight, ++seed, layout.quality);
+    for (const std::string& picture : catalogue.smallPictures)
+        WritePainting(folder / picture, layout.smallWidth, layout.smallHeight, ++seed,
+                      layout.quality);
+    for (const char* face : {"activearrowleft.jpg", "inactivearrowleft.jpg", "activearrowright.jpg",
+                             "inactivearrowright.jpg"})
+        WritePainting(folder / face, 12, 31, ++seed, layout.quality);
+    for (const char* face : {"radioon.jpg", "radiooff.jpg"})
+        WritePainting(folder / face, 24, 24, ++seed, layout.quality);
+
+    const std::string text = "2\r\n" + EntryText(catalogue.bigTitle, catalogue.bigPictures) +
+                             EntryText(catalogue.smallTitle, catalogue.smallPictures);
+    WriteFile(folder / "datas.dat", std::vector<std::uint8_t>(text.begin(), text.end()));
+    return catalogue;
+}

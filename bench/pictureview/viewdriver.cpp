@@ -1,0 +1,120 @@
+#include "viewdriver.h"
+
+#include "application.h"
+#include "errorreport.h"
+#include "jpegimage.h"
+#include "picture.h"
+#include "tform.h"
+#include "tform1.h"
+#include "timage.h"
+#include "tlistbox.h"
+#include "windowset.h"
+
+#include <cstdio>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+int& ReportCount() {
+    static int count = 0;
+    return count;
+}
+
+// Closes the splash and the introduction as soon as they are shown.
+class ModalCloser : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show)
+            return false;
+        const QString name = watched->objectName();
+        if (name == QLatin1String("TForm6") || name == QLatin1String("TForm8")) {
+            auto* form = static_cast<TForm*>(watched);
+            QTimer::singleShot(0, form, [form] { form->Close(); });
+        }
+        return false;
+    }
+};
+
+void ProcessEvents() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+bool Decoded(const TImage& image) {
+    const auto* jpeg = dynamic_cast<const TJPEGImage*>(image.Picture().Graphic());
+    return jpeg != nullptr && jpeg->Decoded();
+}
+
+} // namespace
+
+ViewDriver::ViewDriver() : closer_(std::make_unique<ModalCloser>()) {
+    SetReportSink([](const std::string& text) {
+        ++ReportCount();
+        std::fprintf(stderr, "error report: %s\n", text.c_str());
+    });
+    QCoreApplication::instance()->installEventFilter(closer_.get());
+    windows_ = std::make_unique<WindowSet>();
+    Form(1)->Show();
+    ProcessEvents();
+}
+
+ViewDriver::~ViewDriver() {
+    windows_.reset();
+    QCoreApplication::instance()->removeEventFilter(closer_.get());
+    SetReportSink(nullptr);
+}
+
+TForm1& ViewDriver::Main() const {
+    return *MainForm();
+}
+
+int ViewDriver::RowOf(const std::string& title) const {
+    const TListBox& list = *Main().ListBox1;
+    for (int row = 0; row < list.RowCount(); ++row) {
+        if (list.Row(row) == QString::fromStdString(title))
+            return row;
+    }
+    return -1;
+}
+
+void ViewDriver::ClickRow(int row) {
+    TListBox& list = *Main().ListBox1;
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(list.item(row)).center());
+}
+
+void ViewDriver::ClickPageRight() {
+    QTest::mouseClick(Main().Image6, Qt::LeftButton, {}, QPoint(2, 2));
+}
+
+void ViewDriver::PaintNow() {
+    Main().repaint();
+    QCoreApplication::processEvents();
+}
+
+bool ViewDriver::ShownPicturesDecoded() const {
+    if (!Decoded(*Main().MainImage))
+        return false;
+    for (const TImage* slot : Main().imageprev) {
+        if (slot->isVisible() && !Decoded(*slot))
+            return false;
+    }
+    return true;
+}
+
+double ViewDriver::DecodedBytesPerPixel() const {
+    TGraphic* graphic = Main().MainImage->Picture().Graphic();
+    if (graphic == nullptr || graphic->Width() <= 0 || graphic->Height() <= 0)
+        return 0;
+    const QImage bitmap = graphic->ToImage();
+    return static_cast<double>(bitmap.sizeInBytes()) /
+           (static_cast<double>(graphic->Width()) * graphic->Height());
+}
+
+int ViewDriver::Reports() const {
+    return ReportCount();
+}

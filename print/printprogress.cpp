@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -21,6 +23,9 @@ PrintProgress::PrintProgress()
     layout->addWidget(bar_);
     layout->addWidget(cancel_, 0, Qt::AlignHCenter);
     setFixedWidth(320);
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     connect(cancel_, &QPushButton::clicked, this, [this] {
         cancelRequested_ = true;
         cancel_->setEnabled(false);

@@ -1,41 +1,33 @@
 #pragma once
-// The tests' side of the private print server that the print_server_start test started:
-// where it is, its one PDF printer, its states, and the PDF files the printer writes.
+// The tests' side of the private print server that print_server_start started
+// (printserver.sh): its PDF printer, its states, the sheets the printer writes.
 
-#include <QImage>
-#include <chrono>
+#include "pagechecks.h"
+
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
 
 class PrintServerClient {
 public:
-    // From the test's environment: CUPS_SERVER, VENDRAL_PRINT_SERVER_DIR and
-    // VENDRAL_PRINT_SERVER_SCRIPT, as the test list sets them.
+    // From the environment the test list sets: CUPS_SERVER, VENDRAL_PRINT_SERVER_DIR and
+    // VENDRAL_PRINT_SERVER_SCRIPT.
     PrintServerClient();
-
-    // Empty when CUPS_SERVER leads to the private server and its printer is the system default
-    // seen from here; otherwise why not, and nothing may be printed.
+    // Empty when CUPS_SERVER leads to the private server and its printer is the default seen
+    // from here; otherwise why not, and nothing may be printed.
     std::string CheckIsPrivate() const;
-
-    const std::string& Queue() const { return queue_; }
-    // "default", "nodefault" or "none" (see printserver.sh).
+    // "default", "nodefault" or "none"; works on the private server only.
     void SetState(const char* state) const;
-
-    // Every job the server has taken, finished or not.
+    // Every job the server holds, finished or not.
     int JobCount() const;
+    // The PDF files the printer has written.
     std::set<std::filesystem::path> Pdfs() const;
-    // Waits until the server has no unfinished job and a PDF not in `before` is complete;
-    // empty path on timeout.
-    std::filesystem::path WaitForNewPdf(const std::set<std::filesystem::path>& before,
-                                        std::chrono::seconds timeout) const;
-
-    static int PageCount(const std::filesystem::path& pdf);
-    // The first page at 254 dpi: 10 pixels a millimetre.
-    static QImage RenderFirstPage(const std::filesystem::path& pdf);
+    // Waits for the one sheet the print after `before` made, checks it is a single A4 page and
+    // renders it at 10 pixels a millimetre; fails the test when none comes.
+    std::optional<PageImage> ReadNewSheet(const std::set<std::filesystem::path>& before) const;
 
 private:
-    std::filesystem::path dir_;
-    std::filesystem::path script_;
+    std::filesystem::path dir_, script_;
     std::string queue_;
 };

@@ -6,6 +6,7 @@ target_sources(vendral_chrome PRIVATE
     regiondata.cpp regiondata.h
     tregiontype.h
     tcoolform.cpp tcoolform.h
+    coolformstore.cpp coolformstore.h
     tlistbox.cpp tlistbox.h
     tedit.cpp tedit.h
     tlabel.cpp tlabel.h

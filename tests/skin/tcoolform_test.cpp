@@ -1,9 +1,13 @@
 #include "bitmap.h"
+#include "coolformstore.h"
 #include "errorreport.h"
+#include "formbuilder.h"
 #include "skinpictures.h"
 #include "tcoolform.h"
 #include "tform.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -155,6 +159,37 @@ TEST_F(CoolFormTest, AGivenHolderReplacesTheOwnOneAndNullIsIgnored) {
     skin.SetMask(nullptr);
     EXPECT_EQ(&skin.Mask(), given);
     EXPECT_EQ(skin.WriteMask2(), OneRectangleMask2(0, 0, 5, 5));
+}
+
+TEST_F(CoolFormTest, StoredEntryReadsBackIntoTheSameSkin) {
+    TCoolForm skin(&form_);
+    skin.setObjectName("CoolForm1");
+    skin.ReadMask2(kMainWindowMask2);
+    QJsonObject entry = StoreCoolForm(skin, "TForm1_CoolForm1.pic");
+    EXPECT_EQ(entry.value("left").toInt(-1), 0);
+    EXPECT_EQ(entry.value("top").toInt(-1), 0);
+    EXPECT_EQ(entry.value("width").toInt(), 818);
+    EXPECT_FALSE(entry.contains("Draggable")); // the default is not stored
+
+    TForm copy("TFormS", QSize(818, 663), TForm::Placement::Centred);
+    QJsonObject window{{"class", "TFormS"},
+                       {"clientWidth", 818},
+                       {"clientHeight", 663},
+                       {"borderStyle", "bsNone"},
+                       {"controls", QJsonArray{entry}}};
+    const FormControls controls =
+        BuildForm(copy, ReadFormDescription(QJsonDocument(window).toJson()), {});
+    const TCoolForm& rebuilt = controls.Get<TCoolForm>("CoolForm1");
+    EXPECT_EQ(rebuilt.WriteMask2(), kMainWindowMask2);
+    EXPECT_EQ(copy.mask(), QRegion(1, 0, 798, 653));
+    EXPECT_TRUE(rebuilt.Draggable());
+
+    skin.SetDraggable(false);
+    skin.ReadMask2(kZeroMask2);
+    entry = StoreCoolForm(skin, QString());
+    EXPECT_EQ(entry.value("Draggable"), QJsonValue(false));
+    EXPECT_EQ(entry.value("Mask2").toString(), "00000000");
+    EXPECT_FALSE(entry.contains("picture"));
 }
 
 TEST_F(CoolFormTest, RightAndMiddlePressesDoNothing) {

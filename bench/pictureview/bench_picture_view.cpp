@@ -80,7 +80,8 @@ int main(int argc, char** argv) {
     const bool peakReset = ResetPeakResident();
 
     Samples samples;
-    bool allDecoded = true;
+    // Every step must have shown what it was meant to, decoded by the measured paint.
+    bool allShown = true;
     double bytesPerPixel = 0;
     int reports = 0;
     {
@@ -97,7 +98,8 @@ int main(int argc, char** argv) {
             view.ClickRow(smallRow);
             view.PaintNow();
             samples.smallShow.push_back(MillisSince(start));
-            allDecoded = allDecoded && view.ShownPicturesDecoded();
+            allShown = allShown && view.ShownPicturesDecoded() &&
+                       view.CurrentPicturePath() == "/" + catalogue.smallPictures[0];
             samples.residentSmall.push_back(Megabytes("VmRSS"));
             // With only the small entry held, so libjpeg's buffer does not raise the peak.
             samples.libjpegShow.push_back(LibjpegMillis(shownFiles));
@@ -108,7 +110,8 @@ int main(int argc, char** argv) {
             samples.showLoad.push_back(MillisSince(start));
             view.PaintNow();
             samples.showTotal.push_back(MillisSince(start));
-            allDecoded = allDecoded && view.ShownPicturesDecoded();
+            allShown = allShown && view.ShownPicturesDecoded() &&
+                       view.CurrentPicturePath() == "/" + big[0] && view.ThumbnailPage() == 1;
             samples.residentBig.push_back(Megabytes("VmRSS"));
             bytesPerPixel = view.DecodedBytesPerPixel();
             // The same paint again with everything decoded: drawing alone, the scaling of the
@@ -121,7 +124,7 @@ int main(int argc, char** argv) {
             view.ClickPageRight();
             view.PaintNow();
             samples.page.push_back(MillisSince(start));
-            allDecoded = allDecoded && view.ShownPicturesDecoded();
+            allShown = allShown && view.ShownPicturesDecoded() && view.ThumbnailPage() == 2;
         }
         reports = view.Reports();
     }
@@ -151,8 +154,9 @@ int main(int argc, char** argv) {
 
     if (!peakReset)
         std::fprintf(stderr, "the peak could not be reset: it includes making the pictures\n");
-    if (!allDecoded) {
-        std::fprintf(stderr, "a shown picture was not decoded by the paint: figures invalid\n");
+    if (!allShown) {
+        std::fprintf(stderr, "a step did not show its pictures, or a shown picture was not "
+                             "decoded by the paint: figures invalid\n");
         return 1;
     }
     if (reports > 0) {

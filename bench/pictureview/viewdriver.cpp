@@ -8,6 +8,7 @@
 #include "tform1.h"
 #include "timage.h"
 #include "tlistbox.h"
+#include "viewstate.h"
 #include "windowset.h"
 
 #include <cstdio>
@@ -94,6 +95,14 @@ void ViewDriver::ClickPageRight() {
 void ViewDriver::PaintNow() {
     Main().repaint();
     QCoreApplication::processEvents();
+}
+
+std::string ViewDriver::CurrentPicturePath() const {
+    return View().CurrentPicturePath;
+}
+
+int ViewDriver::ThumbnailPage() const {
+    return View().ThumbnailPage;
 }
 
 bool ViewDriver::ShownPicturesDecoded() const {

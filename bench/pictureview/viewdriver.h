@@ -30,6 +30,10 @@ public:
     // Paints the whole main window at once, then runs what the paint queued (late reports).
     void PaintNow();
 
+    // What the picture view says it shows: "/images/<name>" of the main picture, and the
+    // position of thumbnail slot 1 in the entry's pictures.
+    std::string CurrentPicturePath() const;
+    int ThumbnailPage() const;
     // Whether the main picture and every visible thumbnail has been decoded (a JPEG decodes
     // at its first paint).
     bool ShownPicturesDecoded() const;

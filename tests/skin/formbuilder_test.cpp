@@ -110,9 +110,7 @@ TEST_F(FormBuilderTest, CreatesTheControlsInDeclarationOrderWithTheirSettings) {
     EXPECT_EQ(list.frameShape(), QFrame::NoFrame);
     EXPECT_EQ(list.SelectedRow(), -1);
 
-    TButton& button = controls.Get<TButton>("Button1");
-    EXPECT_EQ(button.text(), "Button1");
-    EXPECT_EQ(button.geometry(), QRect(72, 1464, 75, 25));
+    EXPECT_EQ(controls.Get<TButton>("Button1").text(), "Button1");
     EXPECT_EQ(controls.Get<TTimer>("Timer1").Interval(), 100);
     EXPECT_FALSE(controls.Get<TTimer>("Timer1").Enabled());
 }

@@ -88,20 +88,6 @@ TEST(Splash, APressOutsideThePhotographDragsInsteadOfClosing) {
     EXPECT_FALSE(run.leftOpen);
 }
 
-TEST(Introduction, TheRealPointerPagesDragsAndCloses) {
-    TForm8 introduction;
-    const ModalRun run = RunModal(introduction, [&] {
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&introduction));
-        const QPoint origin = OnScreen(introduction);
-        Drag(origin + QPoint(380, 510), origin + QPoint(330, 490));
-        EXPECT_EQ(OnScreen(introduction), origin + QPoint(-50, -20));
-        ClickAt(OnScreen(introduction) + QPoint(420, 480)); // next, by the real pointer
-        EXPECT_EQ(introduction.findChild<QWidget*>("Image2")->pos(), QPoint(16, 30));
-        ClickAt(OnScreen(introduction) + QPoint(370, 480)); // ok
-    });
-    EXPECT_FALSE(run.leftOpen);
-}
-
 TEST(DescriptionFocus, KeysTypedWhileOpenGoToTheUnseenButton) {
     Catalogue& catalogue = TheCatalogue();
     catalogue = Catalogue();

@@ -155,15 +155,12 @@ protected:
     std::vector<std::string> reports_;
 };
 
-TEST_F(PrintConfirmation, NoClosesWithoutPrinting) {
-    const ModalRun run = RunModal(form_, [&] { Click(ControlOf(form_, "Image2")); });
-    EXPECT_FALSE(run.leftOpen);
+TEST_F(PrintConfirmation, NoClosesWithoutPrintingAndYesPrintsOnceThenCloses) {
+    const ModalRun no = RunModal(form_, [&] { Click(ControlOf(form_, "Image2")); });
+    EXPECT_FALSE(no.leftOpen);
     EXPECT_EQ(fake::printCalls, 0);
-}
-
-TEST_F(PrintConfirmation, YesPrintsOnceThenCloses) {
-    const ModalRun run = RunModal(form_, [&] { Click(ControlOf(form_, "Image1")); });
-    EXPECT_FALSE(run.leftOpen);
+    const ModalRun yes = RunModal(form_, [&] { Click(ControlOf(form_, "Image1")); });
+    EXPECT_FALSE(yes.leftOpen);
     EXPECT_EQ(fake::printCalls, 1);
     EXPECT_TRUE(reports_.empty());
 }

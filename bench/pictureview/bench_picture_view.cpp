@@ -52,6 +52,16 @@ struct Samples {
     std::vector<double> residentBig, residentSmall;
 };
 
+// The pictures' folder, removed with everything in it however the benchmark ends.
+struct FolderRemover {
+    std::string path;
+    ~FolderRemover() {
+        std::error_code ignored;
+        std::filesystem::current_path(std::filesystem::temp_directory_path(), ignored);
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
 void Print(const char* name, double value, const char* format = "%.1f") {
     std::printf("%s: ", name);
     std::printf(format, value);
@@ -70,6 +80,7 @@ int main(int argc, char** argv) {
         std::perror("mkdtemp");
         return 1;
     }
+    const FolderRemover remover{folder};
     const BenchCatalogue catalogue = WriteBenchCatalogue(folder, BenchCatalogueLayout{});
     std::filesystem::current_path(folder);
     // The entry's main picture and thumbnails 1 to 4: the first file is decoded twice.
@@ -129,8 +140,6 @@ int main(int argc, char** argv) {
         reports = view.Reports();
     }
     const double peak = Megabytes("VmHWM");
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
-    std::filesystem::remove_all(folder);
 
     const double show = Median(samples.showTotal);
     const double libjpeg = Median(samples.libjpegShow);

@@ -2,6 +2,7 @@
 # controls the descriptions name.
 target_sources(vendral_chrome PRIVATE
     accelerator.cpp accelerator.h
+    boldface.cpp boldface.h
     hexbytes.cpp hexbytes.h
     regiondata.cpp regiondata.h
     tregiontype.h

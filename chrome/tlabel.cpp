@@ -1,11 +1,14 @@
 #include "tlabel.h"
 
 #include "accelerator.h"
+#include "boldface.h"
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
+#include <QtMath>
 
 namespace {
 
@@ -42,8 +45,10 @@ QString TLabel::ShownText() const {
 void TLabel::FitToText() {
     if (!autoSize_)
         return;
-    const QFontMetrics metrics(font());
-    resize(metrics.horizontalAdvance(ShownText()), metrics.height());
+    const QString text = ShownText();
+    const TextFace face = FaceForText(font(), text);
+    const QFontMetrics metrics(face.font);
+    resize(metrics.horizontalAdvance(text) + qCeil(face.embolden), metrics.height());
 }
 
 void TLabel::changeEvent(QEvent* event) {
@@ -59,6 +64,20 @@ void TLabel::paintEvent(QPaintEvent*) {
 
     const AcceleratorText shown = Strip(caption_);
     const QString text = QString::fromStdU16String(shown.text);
+    const QColor colour = palette().color(QPalette::WindowText);
+    const TextFace face = FaceForText(font(), text);
+    if (face.embolden > 0) {
+        const QFontMetricsF metrics(face.font);
+        DrawEmboldened(painter, QPointF(0, metrics.ascent()), face, text, colour);
+        for (size_t position : shown.underlined) {
+            const qreal left = metrics.horizontalAdvance(text.left(qsizetype(position)));
+            const qreal width = metrics.horizontalAdvance(text.mid(qsizetype(position), 1));
+            painter.fillRect(QRectF(left, metrics.ascent() + metrics.underlinePos(), width,
+                                    std::max<qreal>(1, metrics.lineWidth())),
+                             colour);
+        }
+        return;
+    }
     QTextLayout layout(text, font());
     QList<QTextLayout::FormatRange> underlines;
     for (size_t position : shown.underlined) {
@@ -74,6 +93,6 @@ void TLabel::paintEvent(QPaintEvent*) {
     if (line.isValid())
         line.setLineWidth(1e6); // one line, never wrapped
     layout.endLayout();
-    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setPen(colour);
     layout.draw(&painter, QPointF(0, 0));
 }

@@ -2,14 +2,9 @@
 
 #include "formstyle.h"
 
-#include <QFontInfo>
-#include <QRawFont>
 #include <algorithm>
 
 namespace {
-
-// FreeType's own emboldening widens a glyph by 1/24 of the em; the stroke does the same.
-constexpr qreal EmboldenPerEm = 1.0 / 24.0;
 
 QFont BaseFont(const ReportFont& font, int pixelSize) {
     QFont base(FontFamilyOnThisSystem(QString::fromStdString(font.name)));
@@ -24,27 +19,8 @@ QFont BaseFont(const ReportFont& font, int pixelSize) {
 
 } // namespace
 
-bool FaceHasEveryCharacter(const QFont& font, const QString& text) {
-    // The raw font is the face itself; font metrics would count the fallback fonts too.
-    const QRawFont face = QRawFont::fromFont(font);
-    for (const char32_t character : text.toUcs4()) {
-        if (character > 0x20 && !face.supportsCharacter(character))
-            return false;
-    }
-    return true;
-}
-
-CaptionFace ChooseCaptionFace(const ReportFont& font, int pixelSize, const QString& text) {
-    QFont regular = BaseFont(font, pixelSize);
-    if (!font.bold)
-        return {regular, 0};
-    QFont bold = regular;
-    bold.setBold(true);
-    if (FaceHasEveryCharacter(bold, text))
-        return {bold, 0};
-    // Take the regular face of the bold one's design size ("12 Bold" goes with "12 Regular").
-    const QString boldStyle = QFontInfo(bold).styleName();
-    if (boldStyle.contains("Bold"))
-        regular.setStyleName(QString(boldStyle).replace("Bold", "Regular"));
-    return {regular, std::max(1, pixelSize) * EmboldenPerEm};
+TextFace ChooseCaptionFace(const ReportFont& font, int pixelSize, const QString& text) {
+    QFont base = BaseFont(font, pixelSize);
+    base.setBold(font.bold);
+    return FaceForText(base, text);
 }

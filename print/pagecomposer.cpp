@@ -32,7 +32,7 @@ void PaintCaption(QPainter& painter, const ReportLayout& layout, const DeviceMet
     for (const std::string& line : CaptionLines(caption))
         lines.append(QString::fromStdString(Cp1250ToUtf8(line)));
 
-    const CaptionFace face = ChooseCaptionFace(
+    const TextFace face = ChooseCaptionFace(
         label.font, FontPixelSize(label.font.height, device.dpiY), lines.join(QString()));
     const QFontMetricsF metrics(face.font, painter.device());
     qreal width = 0;
@@ -49,19 +49,8 @@ void PaintCaption(QPainter& painter, const ReportLayout& layout, const DeviceMet
 
     const QColor colour = PrintColour(label.font.color);
     for (int i = 0; i < lines.size(); ++i) {
-        const QPointF baseline(place.left + face.embolden / 2,
-                               place.top + i * lineHeight + metrics.ascent());
-        if (face.embolden > 0) {
-            QPainterPath path;
-            path.addText(baseline, face.font, lines[i]);
-            painter.fillPath(path, colour);
-            painter.strokePath(
-                path, QPen(colour, face.embolden, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        } else {
-            painter.setFont(face.font);
-            painter.setPen(colour);
-            painter.drawText(baseline, lines[i]);
-        }
+        const QPointF baseline(place.left, place.top + i * lineHeight + metrics.ascent());
+        DrawEmboldened(painter, baseline, face, lines[i], colour);
     }
 }
 

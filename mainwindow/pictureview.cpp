@@ -61,6 +61,9 @@ void RefreshThumbnails() {
         const int i = View().ThumbnailPage + j - 1;
         if (i < 1 || i > record->PictureCount) {
             slot.hide();
+            // A hidden slot is neither drawn nor clicked, and showing it loads its file again:
+            // its decoded picture (36 MB for a 4000 x 3000 one) need not stay in memory.
+            slot.Picture().SetGraphic(nullptr);
             continue;
         }
         slot.Picture().LoadFromFile("images/" + record->Picture(i));

@@ -180,12 +180,3 @@ TEST_F(PictureView, NamesWithoutExtensionFollowTheExtensionRule) {
     EXPECT_EQ(reports_[0], "Unknown picture file extension (./images/abc)");
     EXPECT_EQ(View().CurrentPicturePath, "/images/ok.jpg");
 }
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication application(argc, argv);
-    SetApplicationTitle("Vendral");
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

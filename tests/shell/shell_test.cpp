@@ -164,12 +164,3 @@ TEST_F(ModalDisplay, OtherWindowsTakeNoInputWhileOneIsModal) {
     EXPECT_TRUE(mainBlocked);
     RegisterForm(1, nullptr);
 }
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication application(argc, argv);
-    SetApplicationTitle("Vendral");
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

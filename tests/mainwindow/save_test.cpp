@@ -119,6 +119,16 @@ TEST_F(SaveCopy, FailedCopyIsReportedWithTargetAndReason) {
         << reports_[0];
 }
 
+TEST_F(SaveCopy, NameLongerThanThePlatformAllowsIsReportedNotCut) {
+    // The dialog itself takes names up to the platform's 255 bytes; ".jpg" makes this one 257.
+    const std::string longName(253, 'k');
+    Save([&](TSavePictureDialog& dialog) { Accept(dialog, target_ / longName); });
+    ASSERT_EQ(reports_.size(), 1u);
+    EXPECT_NE(reports_[0].find(longName + ".jpg: File name too long"), std::string::npos)
+        << reports_[0];
+    EXPECT_TRUE(std::filesystem::is_empty(target_));
+}
+
 TEST_F(SaveCopy, PreviewShowsTheSelectedPicture) {
     std::ofstream(target_ / "notes.txt") << "not a picture";
     QString pictureCaption, textCaption;

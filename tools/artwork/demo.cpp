@@ -9,6 +9,8 @@
 
 #include <QDir>
 
+#include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -21,7 +23,13 @@ int QualityFor(const DemoPicture& picture) {
 std::string CatalogueText() {
     const auto& entries = DemoEntries();
     std::string text;
-    auto line = [&text](const QString& s) { text += ToCp1250(s) + "\r\n"; };
+    // The generator writes only characters the code page holds; anything else is a slip.
+    auto line = [&text](const QString& s) {
+        const std::optional<std::string> bytes = Utf8ToCp1250(s.toStdString());
+        if (!bytes)
+            throw std::invalid_argument("not in code page 1250: " + s.toStdString());
+        text += *bytes + "\r\n";
+    };
     line(QString::number(entries.size()));
     for (const DemoEntry& entry : entries) {
         line(entry.title);

@@ -1,5 +1,7 @@
 #include "bmpformat.h"
 
+#include "littleendian.h"
+
 #include <array>
 #include <bit>
 
@@ -8,16 +10,6 @@ namespace {
 constexpr std::uint32_t BiRgb = 0;
 constexpr std::uint32_t BiBitfields = 3;
 constexpr std::int64_t MaxPixels = std::int64_t{1} << 28; // refuses absurd headers early
-
-std::uint16_t U16(std::span<const std::uint8_t> d, std::size_t at) {
-    return static_cast<std::uint16_t>(d[at] | d[at + 1] << 8);
-}
-
-std::uint32_t U32(std::span<const std::uint8_t> d, std::size_t at) {
-    return static_cast<std::uint32_t>(d[at]) | static_cast<std::uint32_t>(d[at + 1]) << 8 |
-           static_cast<std::uint32_t>(d[at + 2]) << 16 |
-           static_cast<std::uint32_t>(d[at + 3]) << 24;
-}
 
 struct DibLayout {
     std::int64_t width = 0;
@@ -54,29 +46,29 @@ std::optional<DibLayout> ReadInfoHeader(std::span<const std::uint8_t> dib) {
     if (dib.size() < 12)
         return std::nullopt;
     DibLayout layout;
-    const std::uint32_t headerSize = U32(dib, 0);
+    const std::uint32_t headerSize = ReadU32(dib, 0);
     if (headerSize == 12) {
-        layout.width = U16(dib, 4);
-        layout.height = U16(dib, 6);
-        layout.bitCount = U16(dib, 10);
-        if (U16(dib, 8) != 1)
+        layout.width = ReadU16(dib, 4);
+        layout.height = ReadU16(dib, 6);
+        layout.bitCount = ReadU16(dib, 10);
+        if (ReadU16(dib, 8) != 1)
             return std::nullopt;
         layout.paletteEntrySize = 3;
     } else if (headerSize >= 40 && headerSize <= dib.size()) {
-        layout.width = static_cast<std::int32_t>(U32(dib, 4));
-        layout.height = static_cast<std::int32_t>(U32(dib, 8));
-        if (U16(dib, 12) != 1)
+        layout.width = static_cast<std::int32_t>(ReadU32(dib, 4));
+        layout.height = static_cast<std::int32_t>(ReadU32(dib, 8));
+        if (ReadU16(dib, 12) != 1)
             return std::nullopt;
-        layout.bitCount = U16(dib, 14);
-        layout.compression = U32(dib, 16);
-        layout.paletteEntries = U32(dib, 32);
+        layout.bitCount = ReadU16(dib, 14);
+        layout.compression = ReadU32(dib, 16);
+        layout.paletteEntries = ReadU32(dib, 32);
         if (layout.compression == BiBitfields) {
             // The masks follow a bare info header, or sit inside a V4/V5 header.
             if (dib.size() < 52)
                 return std::nullopt;
-            layout.masks = {U32(dib, 40), U32(dib, 44), U32(dib, 48), 0};
+            layout.masks = {ReadU32(dib, 40), ReadU32(dib, 44), ReadU32(dib, 48), 0};
             if (headerSize >= 56)
-                layout.masks[3] = U32(dib, 52);
+                layout.masks[3] = ReadU32(dib, 52);
         }
     } else {
         return std::nullopt;
@@ -189,7 +181,7 @@ std::optional<DecodedBitmap> DecodeRows(std::span<const std::uint8_t> dib, const
 std::optional<DecodedBitmap> DecodeBmpFile(std::span<const std::uint8_t> file) {
     if (file.size() < 14 + 12 || file[0] != 'B' || file[1] != 'M')
         return std::nullopt;
-    const std::uint32_t pixelOffset = U32(file, 10);
+    const std::uint32_t pixelOffset = ReadU32(file, 10);
     const std::span<const std::uint8_t> dib = file.subspan(14);
     std::optional<DibLayout> layout = ReadInfoHeader(dib);
     if (!layout || !LayoutValid(*layout) || pixelOffset < 14)

@@ -1,18 +1,10 @@
 #include "icoformat.h"
 
+#include "littleendian.h"
+
 #include <algorithm>
 
 namespace {
-
-std::uint16_t U16(std::span<const std::uint8_t> d, std::size_t at) {
-    return static_cast<std::uint16_t>(d[at] | d[at + 1] << 8);
-}
-
-std::uint32_t U32(std::span<const std::uint8_t> d, std::size_t at) {
-    return static_cast<std::uint32_t>(d[at]) | static_cast<std::uint32_t>(d[at + 1]) << 8 |
-           static_cast<std::uint32_t>(d[at + 2]) << 16 |
-           static_cast<std::uint32_t>(d[at + 3]) << 24;
-}
 
 constexpr std::uint8_t PngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
@@ -20,9 +12,9 @@ constexpr std::uint8_t PngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A,
 
 std::optional<IconEntry> LargestIconImage(std::span<const std::uint8_t> file) {
     // Header: reserved 0, type 1 (icon), image count.
-    if (file.size() < 6 || U16(file, 0) != 0 || U16(file, 2) != 1)
+    if (file.size() < 6 || ReadU16(file, 0) != 0 || ReadU16(file, 2) != 1)
         return std::nullopt;
-    const std::size_t count = U16(file, 4);
+    const std::size_t count = ReadU16(file, 4);
     if (count == 0 || file.size() < 6 + 16 * count)
         return std::nullopt;
     std::optional<IconEntry> best;
@@ -31,9 +23,9 @@ std::optional<IconEntry> LargestIconImage(std::span<const std::uint8_t> file) {
         IconEntry entry;
         entry.width = file[at] == 0 ? 256 : file[at];
         entry.height = file[at + 1] == 0 ? 256 : file[at + 1];
-        entry.bitCount = U16(file, at + 6);
-        const std::uint32_t size = U32(file, at + 8);
-        const std::uint32_t offset = U32(file, at + 12);
+        entry.bitCount = ReadU16(file, at + 6);
+        const std::uint32_t size = ReadU32(file, at + 8);
+        const std::uint32_t offset = ReadU32(file, at + 12);
         if (size == 0 || offset > file.size() || size > file.size() - offset)
             return std::nullopt;
         entry.data = file.subspan(offset, size);

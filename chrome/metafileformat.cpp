@@ -1,26 +1,18 @@
 #include "metafileformat.h"
 
+#include "littleendian.h"
+
 #include <cmath>
 #include <cstdlib>
 
 namespace {
 
-std::uint16_t U16(std::span<const std::uint8_t> d, std::size_t at) {
-    return static_cast<std::uint16_t>(d[at] | d[at + 1] << 8);
-}
-
 std::int16_t S16(std::span<const std::uint8_t> d, std::size_t at) {
-    return static_cast<std::int16_t>(U16(d, at));
-}
-
-std::uint32_t U32(std::span<const std::uint8_t> d, std::size_t at) {
-    return static_cast<std::uint32_t>(d[at]) | static_cast<std::uint32_t>(d[at + 1]) << 8 |
-           static_cast<std::uint32_t>(d[at + 2]) << 16 |
-           static_cast<std::uint32_t>(d[at + 3]) << 24;
+    return static_cast<std::int16_t>(ReadU16(d, at));
 }
 
 std::int32_t S32(std::span<const std::uint8_t> d, std::size_t at) {
-    return static_cast<std::int32_t>(U32(d, at));
+    return static_cast<std::int32_t>(ReadU32(d, at));
 }
 
 constexpr std::uint32_t PlaceableKey = 0x9AC6CDD7;
@@ -32,9 +24,9 @@ constexpr std::uint32_t EmfSignature = 0x464D4520; // " EMF"
 bool PlainHeaderValid(std::span<const std::uint8_t> d, std::size_t at) {
     if (d.size() < at + 18)
         return false;
-    const std::uint16_t type = U16(d, at);
-    const std::uint16_t version = U16(d, at + 4);
-    return (type == 1 || type == 2) && U16(d, at + 2) == 9 &&
+    const std::uint16_t type = ReadU16(d, at);
+    const std::uint16_t version = ReadU16(d, at + 4);
+    return (type == 1 || type == 2) && ReadU16(d, at + 2) == 9 &&
            (version == 0x0100 || version == 0x0300);
 }
 
@@ -45,9 +37,9 @@ int ToPixels(double value) {
 } // namespace
 
 std::optional<MetafileSize> ReadMetafileSize(std::span<const std::uint8_t> file, int screenDpi) {
-    if (file.size() >= 22 && U32(file, 0) == PlaceableKey) {
+    if (file.size() >= 22 && ReadU32(file, 0) == PlaceableKey) {
         // Placeable: bounding box in logical units, and the units per inch.
-        const int inch = U16(file, 14);
+        const int inch = ReadU16(file, 14);
         if (inch == 0 || !PlainHeaderValid(file, 22))
             return std::nullopt;
         const int width = S16(file, 10) - S16(file, 6);
@@ -55,7 +47,8 @@ std::optional<MetafileSize> ReadMetafileSize(std::span<const std::uint8_t> file,
         return MetafileSize{ToPixels(static_cast<double>(width) * screenDpi / inch),
                             ToPixels(static_cast<double>(height) * screenDpi / inch), false};
     }
-    if (file.size() >= 88 && U32(file, 0) == EmfHeaderRecord && U32(file, 40) == EmfSignature) {
+    if (file.size() >= 88 && ReadU32(file, 0) == EmfHeaderRecord &&
+        ReadU32(file, 40) == EmfSignature) {
         // rclFrame, in hundredths of a millimetre, inclusive.
         const double width = static_cast<double>(S32(file, 32)) - S32(file, 24);
         const double height = static_cast<double>(S32(file, 36)) - S32(file, 28);

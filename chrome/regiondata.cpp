@@ -1,5 +1,7 @@
 #include "regiondata.h"
 
+#include "littleendian.h"
+
 #include <algorithm>
 
 namespace {
@@ -7,15 +9,6 @@ namespace {
 constexpr uint32_t kHeaderSize = 32;
 constexpr uint32_t kRectangleList = 1;
 constexpr uint32_t kRectSize = 16;
-
-uint32_t ReadU32(std::span<const uint8_t> bytes, size_t offset) {
-    return uint32_t(bytes[offset]) | uint32_t(bytes[offset + 1]) << 8 |
-           uint32_t(bytes[offset + 2]) << 16 | uint32_t(bytes[offset + 3]) << 24;
-}
-
-int32_t ReadI32(std::span<const uint8_t> bytes, size_t offset) {
-    return static_cast<int32_t>(ReadU32(bytes, offset));
-}
 
 void AppendU32(std::vector<uint8_t>& out, uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8)

@@ -1,25 +1,17 @@
 #include "countnumber.h"
 
+#include "hexdigit.h"
+
 namespace {
 
 constexpr std::int64_t Largest = 2147483647;
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 std::optional<std::int32_t> ParseHex(std::string_view digits) {
     if (digits.empty())
         return std::nullopt;
     std::int64_t value = 0;
     for (const char c : digits) {
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0)
             return std::nullopt;
         value = value * 16 + digit;

@@ -1,11 +1,8 @@
 #include "bitmap.h"
 
 #include "bmpformat.h"
-#include "errors.h"
 
 #include <cstring>
-
-#include <QPainter>
 
 QImage ImageFromDecodedBitmap(const DecodedBitmap& bitmap) {
     QImage image(bitmap.width, bitmap.height,
@@ -19,25 +16,9 @@ QImage ImageFromDecodedBitmap(const DecodedBitmap& bitmap) {
     return image;
 }
 
-void TBitmap::LoadFromBytes(std::vector<std::uint8_t> bytes) {
-    if (bytes.empty()) {
-        bytes_.clear();
-        image_ = QImage();
-        return;
-    }
-    std::optional<DecodedBitmap> decoded = DecodeBmpFile(bytes);
-    if (!decoded)
-        throw EInvalidGraphic("Bitmap image is not valid");
-    QImage image = ImageFromDecodedBitmap(*decoded);
-    if (image.isNull())
-        throw EInvalidGraphic("Bitmap image is not valid");
-    bytes_ = std::move(bytes);
-    image_ = std::move(image);
-}
-
-void TBitmap::Draw(QPainter& painter, const QRect& target) {
-    if (!image_.isNull() && !target.isEmpty())
-        painter.drawImage(target, image_);
+QImage TBitmap::Decode(std::span<const std::uint8_t> bytes) const {
+    const std::optional<DecodedBitmap> decoded = DecodeBmpFile(bytes);
+    return decoded ? ImageFromDecodedBitmap(*decoded) : QImage();
 }
 
 std::unique_ptr<TGraphic> TBitmap::Clone() const {

@@ -1,29 +1,21 @@
 #pragma once
-// A BMP picture. The file's bytes are kept, so saving writes back exactly what was loaded.
+// A BMP picture.
 
-#include "tgraphic.h"
+#include "rastergraphic.h"
 
-class TBitmap : public TGraphic {
+class TBitmap : public RasterGraphic {
 public:
     TBitmap() = default;
 
     const char* ClassName() const override { return "TBitmap"; }
-    int Width() const override { return image_.width(); }
-    int Height() const override { return image_.height(); }
-
-    // EInvalidGraphic "Bitmap image is not valid" for contents that are no bitmap.
-    void LoadFromBytes(std::vector<std::uint8_t> bytes) override;
-    std::vector<std::uint8_t> SaveToBytes() const override { return bytes_; }
-
-    void Draw(QPainter& painter, const QRect& target) override;
     std::unique_ptr<TGraphic> Clone() const override;
-    QImage ToImage() override { return image_; }
+
+protected:
+    QImage Decode(std::span<const std::uint8_t> bytes) const override;
+    const char* InvalidMessage() const override { return "Bitmap image is not valid"; }
 
 private:
     TBitmap(const TBitmap&) = default;
-
-    std::vector<std::uint8_t> bytes_;
-    QImage image_;
 };
 
 struct DecodedBitmap;

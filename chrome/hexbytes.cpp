@@ -1,16 +1,8 @@
 #include "hexbytes.h"
 
-namespace {
+#include "hexdigit.h"
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
+namespace {
 
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -24,7 +16,7 @@ std::optional<std::vector<uint8_t>> ParseHexBytes(std::string_view text) {
     for (char c : text) {
         if (IsSpace(c))
             continue;
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0)
             return std::nullopt;
         if (high < 0) {

@@ -2,10 +2,7 @@
 
 #include "bitmap.h"
 #include "bmpformat.h"
-#include "errors.h"
 #include "icoformat.h"
-
-#include <QPainter>
 
 namespace {
 
@@ -24,22 +21,8 @@ QImage DecodeIconImage(std::span<const std::uint8_t> file) {
 
 } // namespace
 
-void TIcon::LoadFromBytes(std::vector<std::uint8_t> bytes) {
-    if (bytes.empty()) {
-        bytes_.clear();
-        image_ = QImage();
-        return;
-    }
-    QImage image = DecodeIconImage(bytes);
-    if (image.isNull())
-        throw EInvalidGraphic("Icon image is not valid");
-    bytes_ = std::move(bytes);
-    image_ = std::move(image);
-}
-
-void TIcon::Draw(QPainter& painter, const QRect& target) {
-    if (!image_.isNull() && !target.isEmpty())
-        painter.drawImage(target, image_);
+QImage TIcon::Decode(std::span<const std::uint8_t> bytes) const {
+    return DecodeIconImage(bytes);
 }
 
 std::unique_ptr<TGraphic> TIcon::Clone() const {

@@ -15,6 +15,7 @@ target_sources(vendral_chrome PRIVATE
     metafileformat.cpp metafileformat.h
     olegraphic.h
     picture.cpp picture.h
+    rastergraphic.cpp rastergraphic.h
     tgraphic.cpp tgraphic.h
     timage.cpp timage.h
 )

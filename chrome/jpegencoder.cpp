@@ -18,7 +18,7 @@ struct Session {
 
 // Returns libjpeg's message code on failure, 0 on success.
 int CompressIn(Session* session, const std::uint8_t* pixels, int width, int height, bool grayscale,
-               int quality, int densityDpi) {
+               int quality, int densityDpi, bool progressive) {
     jpeg_compress_struct* info = &session->info;
     info->err = InstallJpegErrorManager(session->errors);
     if (setjmp(session->errors.escape)) {
@@ -43,6 +43,8 @@ int CompressIn(Session* session, const std::uint8_t* pixels, int width, int heig
         info->comp_info[c].h_samp_factor = 1;
         info->comp_info[c].v_samp_factor = 1;
     }
+    if (progressive)
+        jpeg_simple_progression(info);
     jpeg_start_compress(info, TRUE);
     const std::size_t stride = static_cast<std::size_t>(width) * (grayscale ? 1 : 3);
     while (info->next_scanline < info->image_height) {
@@ -57,7 +59,8 @@ int CompressIn(Session* session, const std::uint8_t* pixels, int width, int heig
 } // namespace
 
 std::vector<std::uint8_t> EncodeJpeg(const std::uint8_t* pixels, int width, int height,
-                                     bool grayscale, int quality, int densityDpi) {
+                                     bool grayscale, int quality, int densityDpi,
+                                     bool progressive) {
     // libjpeg caps dimensions at 65500; JFIF stores the density in 16 bits.
     if (pixels == nullptr || width < 1 || height < 1 || width > 65500 || height > 65500)
         throw EInvalidOperation("Invalid picture size for JPEG");
@@ -65,7 +68,7 @@ std::vector<std::uint8_t> EncodeJpeg(const std::uint8_t* pixels, int width, int 
         throw EInvalidOperation("Invalid JPEG density");
     Session session{};
     const int code = CompressIn(&session, pixels, width, height, grayscale,
-                                std::clamp(quality, 1, 100), densityDpi);
+                                std::clamp(quality, 1, 100), densityDpi, progressive);
     std::vector<std::uint8_t> bytes;
     if (code == 0)
         bytes.assign(session.buffer, session.buffer + session.size);

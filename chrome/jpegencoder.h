@@ -4,9 +4,10 @@
 #include <cstdint>
 #include <vector>
 
-// Baseline JFIF, 8-bit samples. pixels: width*height*3 bytes (R, G, B), rows top-down, or one
-// byte a pixel when grayscale. densityDpi goes into the JFIF header (the artwork uses 72).
-// quality is the usual 1..100 scale (clamped). Colour pictures keep full-resolution chroma,
-// so a decoded pixel comes back close to the one written.
+// JFIF, 8-bit samples, baseline unless progressive. pixels: width*height*3 bytes (R, G, B), rows
+// top-down, or one byte a pixel when grayscale. densityDpi goes into the JFIF header (the artwork
+// uses 72). quality is the usual 1..100 scale (clamped). Colour pictures keep full-resolution
+// chroma, so a decoded pixel comes back close to the one written.
 std::vector<std::uint8_t> EncodeJpeg(const std::uint8_t* pixels, int width, int height,
-                                     bool grayscale, int quality, int densityDpi = 72);
+                                     bool grayscale, int quality, int densityDpi = 72,
+                                     bool progressive = false);

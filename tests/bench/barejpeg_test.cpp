@@ -17,29 +17,8 @@ namespace {
 // missing detail looks like (the viewer never writes such a file, but it reads one).
 std::vector<std::uint8_t> CutProgressiveJpeg(const std::vector<std::uint8_t>& rgb, int width,
                                              int height) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = static_cast<JDIMENSION>(width);
-    info.image_height = static_cast<JDIMENSION>(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 40, TRUE);
-    jpeg_simple_progression(&info);
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(&rgb[std::size_t(info.next_scanline) * width * 3]);
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<std::uint8_t> bytes(buffer, buffer + size * 3 / 10);
-    std::free(buffer);
+    std::vector<std::uint8_t> bytes = EncodeJpeg(rgb.data(), width, height, false, 40, 72, true);
+    bytes.resize(bytes.size() * 3 / 10);
     return bytes;
 }
 

@@ -35,30 +35,7 @@ std::vector<std::uint8_t> MakeJpeg(int width, int height, bool grayscale, int qu
 
 std::vector<std::uint8_t> MakeProgressiveJpeg(int width, int height) {
     const std::vector<std::uint8_t> rgb = PatternPixels(width, height);
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors); // inputs are valid: the default exit never runs
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = static_cast<JDIMENSION>(width);
-    info.image_height = static_cast<JDIMENSION>(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_simple_progression(&info);
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(&rgb[info.next_scanline * width * 3u]);
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<std::uint8_t> bytes(buffer, buffer + size);
-    std::free(buffer);
-    return bytes;
+    return EncodeJpeg(rgb.data(), width, height, false, 95, 72, true);
 }
 
 std::vector<std::uint8_t> WithBadMarkerBeforeEnd(std::vector<std::uint8_t> jpeg) {

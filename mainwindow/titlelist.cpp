@@ -5,7 +5,6 @@
 #include "cp1250.h"
 #include "picture.h"
 #include "pictureview.h"
-#include "selectedentry.h"
 #include "tedit.h"
 #include "textcontains.h"
 #include "tform.h"

@@ -1,7 +1,7 @@
-#include "application.h"
+#include "app/application.h"
 
-#include "errorreport.h"
-#include "tform.h"
+#include "app/errorreport.h"
+#include "app/tform.h"
 
 #include <QHelpEvent>
 #include <QProxyStyle>

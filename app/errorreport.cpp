@@ -1,8 +1,8 @@
-#include "errorreport.h"
+#include "app/errorreport.h"
 
-#include "application.h"
-#include "cp1250.h"
-#include "errors.h"
+#include "app/application.h"
+#include "core/cp1250.h"
+#include "core/errors.h"
 
 #include <QMessageBox>
 #include <QTimer>

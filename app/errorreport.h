@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "reporttext.h"
+#include "core/reporttext.h"
 
 // Message box with the stop icon, the application title as caption and one OK button.
 // EAbort is silent. A message whose last byte sorts after "." gets a "." appended.

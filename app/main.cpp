@@ -1,8 +1,8 @@
 // The program: builds the eight windows, shows the main window, runs the event loop.
 
-#include "application.h"
-#include "tform.h"
-#include "windowset.h"
+#include "app/application.h"
+#include "app/tform.h"
+#include "app/windowset.h"
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);

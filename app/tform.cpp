@@ -1,8 +1,8 @@
-#include "tform.h"
+#include "app/tform.h"
 
-#include "application.h"
-#include "errorreport.h"
-#include "errors.h"
+#include "app/application.h"
+#include "app/errorreport.h"
+#include "core/errors.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

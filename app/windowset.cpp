@@ -1,9 +1,9 @@
-#include "windowset.h"
+#include "app/windowset.h"
 
-#include "application.h"
-#include "tform1.h"
-#include "tform4.h"
-#include "windows.h"
+#include "app/application.h"
+#include "mainwindow/tform1.h"
+#include "print/tform4.h"
+#include "windows/windows.h"
 
 WindowSet::WindowSet() {
     // In this order; each is built hidden with all its pictures, the first is the main window.

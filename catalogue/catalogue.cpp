@@ -1,4 +1,4 @@
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
 
 const ShortText& CatalogueRecord::IndexLine(int i) const {
     return IndexLines.at(i - 1);

@@ -1,6 +1,6 @@
-#include "countnumber.h"
+#include "catalogue/countnumber.h"
 
-#include "hexdigit.h"
+#include "core/hexdigit.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "linereader.h"
+#include "catalogue/linereader.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
 
-#include "countnumber.h"
-#include "errors.h"
-#include "files.h"
-#include "linereader.h"
+#include "catalogue/countnumber.h"
+#include "catalogue/linereader.h"
+#include "core/errors.h"
+#include "core/files.h"
 
 #include <cerrno>
 

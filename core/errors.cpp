@@ -1,4 +1,4 @@
-#include "errors.h"
+#include "core/errors.h"
 
 std::string EInOutError::MessageForCode(int errorCode) {
     switch (errorCode) {

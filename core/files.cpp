@@ -1,6 +1,6 @@
-#include "files.h"
+#include "core/files.h"
 
-#include "cp1250.h"
+#include "core/cp1250.h"
 
 #include <cerrno>
 #include <cstring>

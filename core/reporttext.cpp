@@ -1,4 +1,4 @@
-#include "reporttext.h"
+#include "core/reporttext.h"
 
 std::string ReportText(const std::string& message) {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')

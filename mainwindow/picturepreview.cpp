@@ -1,7 +1,7 @@
-#include "picturepreview.h"
+#include "mainwindow/picturepreview.h"
 
-#include "cp1250.h"
-#include "tgraphic.h"
+#include "core/cp1250.h"
+#include "pictures/pictures.h"
 
 #include <QDialog>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // The save dialog's preview: a caption with the picture's size, a button that opens the
 // picture at its natural size, and a bevelled box showing the selected picture.
 
-#include "picture.h"
+#include "pictures/pictures.h"
 
 #include <QWidget>
 

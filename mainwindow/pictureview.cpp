@@ -1,12 +1,11 @@
-#include "pictureview.h"
+#include "mainwindow/pictureview.h"
 
-#include "catalogue.h"
-#include "picture.h"
-#include "selectedentry.h"
-#include "tform1.h"
-#include "thumbnailfit.h"
-#include "timage.h"
-#include "viewstate.h"
+#include "catalogue/catalogue.h"
+#include "mainwindow/selectedentry.h"
+#include "mainwindow/tform1.h"
+#include "mainwindow/thumbnailfit.h"
+#include "mainwindow/viewstate.h"
+#include "pictures/pictures.h"
 
 namespace {
 constexpr int SlotCount = 4;

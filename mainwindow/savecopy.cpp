@@ -1,12 +1,12 @@
-#include "savecopy.h"
+#include "mainwindow/savecopy.h"
 
-#include "cp1250.h"
-#include "errors.h"
-#include "files.h"
-#include "savenames.h"
-#include "tform1.h"
-#include "tsavepicturedialog.h"
-#include "viewstate.h"
+#include "core/cp1250.h"
+#include "core/errors.h"
+#include "core/files.h"
+#include "mainwindow/savenames.h"
+#include "mainwindow/tform1.h"
+#include "mainwindow/tsavepicturedialog.h"
+#include "mainwindow/viewstate.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "savenames.h"
+#include "mainwindow/savenames.h"
 
-#include "cp1250.h"
-#include "textcontains.h"
+#include "core/cp1250.h"
+#include "mainwindow/textcontains.h"
 
 std::string BuildPictureFilter(const std::vector<PictureFormatEntry>& formats) {
     std::string descriptions;

@@ -1,8 +1,8 @@
-#include "selectedentry.h"
+#include "mainwindow/selectedentry.h"
 
-#include "catalogue.h"
-#include "tform1.h"
-#include "tlistbox.h"
+#include "catalogue/catalogue.h"
+#include "mainwindow/tform1.h"
+#include "skin/skin.h"
 
 int SelectedRow() {
     return MainForm()->ListBox1->SelectedRow();

@@ -1,4 +1,4 @@
-#include "textcontains.h"
+#include "mainwindow/textcontains.h"
 
 namespace {
 char AsciiUpperByte(char c) {

@@ -1,17 +1,15 @@
-#include "tform1.h"
+#include "mainwindow/tform1.h"
 
-#include "application.h"
-#include "catalogue.h"
-#include "files.h"
-#include "formbuilder.h"
-#include "pictureview.h"
-#include "savecopy.h"
-#include "tedit.h"
-#include "timage.h"
-#include "titlelist.h"
-#include "tlistbox.h"
-#include "tsavepicturedialog.h"
-#include "viewstate.h"
+#include "app/application.h"
+#include "catalogue/catalogue.h"
+#include "core/files.h"
+#include "mainwindow/pictureview.h"
+#include "mainwindow/savecopy.h"
+#include "mainwindow/titlelist.h"
+#include "mainwindow/tsavepicturedialog.h"
+#include "mainwindow/viewstate.h"
+#include "pictures/pictures.h"
+#include "skin/skin.h"
 
 namespace {
 TForm1* theMainForm = nullptr;

@@ -3,7 +3,7 @@
 // the buttons, laid out by its built-in description; the handlers live with the operations
 // they serve (pictureview, titlelist, savecopy).
 
-#include "tform.h"
+#include "app/tform.h"
 
 #include <array>
 

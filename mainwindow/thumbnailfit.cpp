@@ -1,4 +1,4 @@
-#include "thumbnailfit.h"
+#include "mainwindow/thumbnailfit.h"
 
 static_assert(sizeof(long double) > sizeof(double),
               "the thumbnail fit needs extended-precision long double");

@@ -1,17 +1,15 @@
-#include "titlelist.h"
+#include "mainwindow/titlelist.h"
 
-#include "application.h"
-#include "catalogue.h"
-#include "cp1250.h"
-#include "picture.h"
-#include "pictureview.h"
-#include "tedit.h"
-#include "textcontains.h"
-#include "tform.h"
-#include "tform1.h"
-#include "timage.h"
-#include "tlistbox.h"
-#include "viewstate.h"
+#include "app/application.h"
+#include "app/tform.h"
+#include "catalogue/catalogue.h"
+#include "core/cp1250.h"
+#include "mainwindow/pictureview.h"
+#include "mainwindow/textcontains.h"
+#include "mainwindow/tform1.h"
+#include "mainwindow/viewstate.h"
+#include "pictures/pictures.h"
+#include "skin/skin.h"
 
 #include <optional>
 

@@ -1,9 +1,9 @@
-#include "tsavepicturedialog.h"
+#include "mainwindow/tsavepicturedialog.h"
 
-#include "cp1250.h"
-#include "fileformats.h"
-#include "picturepreview.h"
-#include "savenames.h"
+#include "core/cp1250.h"
+#include "mainwindow/picturepreview.h"
+#include "mainwindow/savenames.h"
+#include "pictures/pictures.h"
 
 #include <QFileSystemModel>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "viewstate.h"
+#include "mainwindow/viewstate.h"
 
 ViewState& View() {
     static ViewState state;

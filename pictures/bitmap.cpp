@@ -1,6 +1,6 @@
-#include "bitmap.h"
+#include "pictures/bitmap.h"
 
-#include "bmpformat.h"
+#include "pictures/bmpformat.h"
 
 #include <cstring>
 

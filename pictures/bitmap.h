@@ -1,7 +1,7 @@
 #pragma once
 // A BMP picture.
 
-#include "rastergraphic.h"
+#include "pictures/rastergraphic.h"
 
 class TBitmap : public RasterGraphic {
 public:

@@ -1,6 +1,6 @@
-#include "bmpformat.h"
+#include "pictures/bmpformat.h"
 
-#include "littleendian.h"
+#include "core/littleendian.h"
 
 #include <array>
 #include <bit>

@@ -1,6 +1,6 @@
-#include "embeddedpicture.h"
+#include "pictures/embeddedpicture.h"
 
-#include "errors.h"
+#include "core/errors.h"
 
 std::optional<EmbeddedPicture> ParseEmbeddedPicture(std::span<const std::uint8_t> data) {
     if (data.empty())

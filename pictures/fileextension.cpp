@@ -1,4 +1,4 @@
-#include "fileextension.h"
+#include "pictures/fileextension.h"
 
 std::string FileExtension(std::string_view fileName) {
     const std::size_t last = fileName.find_last_of(".\\:");

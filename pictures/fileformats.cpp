@@ -1,10 +1,10 @@
-#include "fileformats.h"
+#include "pictures/fileformats.h"
 
-#include "bitmap.h"
-#include "icon.h"
-#include "jpegimage.h"
-#include "metafile.h"
-#include "olegraphic.h"
+#include "pictures/bitmap.h"
+#include "pictures/icon.h"
+#include "pictures/jpegimage.h"
+#include "pictures/metafile.h"
+#include "pictures/olegraphic.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "icoformat.h"
+#include "pictures/icoformat.h"
 
-#include "littleendian.h"
+#include "core/littleendian.h"
 
 #include <algorithm>
 

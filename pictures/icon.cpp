@@ -1,8 +1,8 @@
-#include "icon.h"
+#include "pictures/icon.h"
 
-#include "bitmap.h"
-#include "bmpformat.h"
-#include "icoformat.h"
+#include "pictures/bitmap.h"
+#include "pictures/bmpformat.h"
+#include "pictures/icoformat.h"
 
 namespace {
 

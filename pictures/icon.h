@@ -1,7 +1,7 @@
 #pragma once
 // An icon picture: the largest image of an .ico file, masked parts transparent.
 
-#include "rastergraphic.h"
+#include "pictures/rastergraphic.h"
 
 class TIcon : public RasterGraphic {
 public:

@@ -1,7 +1,7 @@
-#include "jpegencoder.h"
+#include "pictures/jpegencoder.h"
 
-#include "errors.h"
-#include "jpegerrors.h"
+#include "core/errors.h"
+#include "pictures/jpegerrors.h"
 
 #include <algorithm>
 #include <cstdlib>

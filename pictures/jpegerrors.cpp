@@ -1,6 +1,6 @@
-#include "jpegerrors.h"
+#include "pictures/jpegerrors.h"
 
-#include "errors.h"
+#include "core/errors.h"
 
 #include <jerror.h>
 

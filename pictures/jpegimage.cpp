@@ -1,7 +1,7 @@
-#include "jpegimage.h"
+#include "pictures/jpegimage.h"
 
-#include "jpegerrors.h"
-#include "jpegreader.h"
+#include "pictures/jpegerrors.h"
+#include "pictures/jpegreader.h"
 
 #include <cstring>
 

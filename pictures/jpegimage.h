@@ -2,7 +2,7 @@
 // A JPEG picture: the file's bytes and header at load, the full-size decode at the first
 // drawing, kept for every later drawing and never repeated, not even after an error.
 
-#include "tgraphic.h"
+#include "pictures/tgraphic.h"
 
 class TJPEGImage : public TGraphic {
 public:

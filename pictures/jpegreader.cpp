@@ -1,6 +1,6 @@
-#include "jpegreader.h"
+#include "pictures/jpegreader.h"
 
-#include "jpegerrors.h"
+#include "pictures/jpegerrors.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "metafile.h"
+#include "pictures/metafile.h"
 
-#include "errors.h"
-#include "metafileformat.h"
+#include "core/errors.h"
+#include "pictures/metafileformat.h"
 
 void TMetafile::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     // No bytes, no picture: as for the other classes, an empty file is an empty picture.

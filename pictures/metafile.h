@@ -2,7 +2,7 @@
 // A Windows metafile (wmf or emf). The program only needs its size: drawing its records is
 // left out, so it draws nothing.
 
-#include "tgraphic.h"
+#include "pictures/tgraphic.h"
 
 class TMetafile : public TGraphic {
 public:

@@ -1,6 +1,6 @@
-#include "metafileformat.h"
+#include "pictures/metafileformat.h"
 
-#include "littleendian.h"
+#include "core/littleendian.h"
 
 #include <cmath>
 #include <cstdlib>

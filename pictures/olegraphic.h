@@ -2,7 +2,7 @@
 // The picture class of names without an extension: it loads nothing, touches no file and is
 // an empty 0 x 0 picture that draws nothing.
 
-#include "tgraphic.h"
+#include "pictures/tgraphic.h"
 
 class TOleGraphic : public TGraphic {
 public:

@@ -1,10 +1,10 @@
-#include "picture.h"
+#include "pictures/picture.h"
 
-#include "cp1250.h"
-#include "embeddedpicture.h"
-#include "errors.h"
-#include "fileextension.h"
-#include "fileformats.h"
+#include "core/cp1250.h"
+#include "core/errors.h"
+#include "pictures/embeddedpicture.h"
+#include "pictures/fileextension.h"
+#include "pictures/fileformats.h"
 
 namespace {
 

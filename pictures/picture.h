@@ -2,7 +2,7 @@
 // The picture holder of an image widget: at most one picture object, replaced only by a load,
 // an embedded read or a copy that succeeded.
 
-#include "tgraphic.h"
+#include "pictures/tgraphic.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "rastergraphic.h"
+#include "pictures/rastergraphic.h"
 
-#include "errors.h"
+#include "core/errors.h"
 
 #include <QPainter>
 

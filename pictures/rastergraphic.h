@@ -3,7 +3,7 @@
 // writes back exactly what was loaded, and its pixels, which it draws stretched to the target
 // with rows and columns dropped or repeated.
 
-#include "tgraphic.h"
+#include "pictures/tgraphic.h"
 
 #include <span>
 

@@ -1,7 +1,7 @@
-#include "tgraphic.h"
+#include "pictures/tgraphic.h"
 
-#include "errors.h"
-#include "files.h"
+#include "core/errors.h"
+#include "core/files.h"
 
 TGraphic::~TGraphic() = default;
 

@@ -1,6 +1,6 @@
-#include "timage.h"
+#include "pictures/timage.h"
 
-#include "errorreport.h"
+#include "app/errorreport.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // The image widget: draws its picture onto the parent's surface (nothing where there is no
 // picture, so the parent's painting shows through) and takes the clicks on its rectangle.
 
-#include "picture.h"
+#include "pictures/picture.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
-#include "captionface.h"
+#include "print/captionface.h"
 
-#include "formstyle.h"
+#include "skin/skin.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The face the printed caption is set in (emboldened where the bold face lacks letters).
 
-#include "boldface.h"
-#include "reportlayout.h"
+#include "print/reportlayout.h"
+#include "skin/skin.h"
 
 #include <QString>
 

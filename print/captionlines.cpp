@@ -1,4 +1,4 @@
-#include "captionlines.h"
+#include "print/captionlines.h"
 
 std::vector<std::string> CaptionLines(std::string_view caption) {
     std::vector<std::string> lines(1);

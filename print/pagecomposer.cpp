@@ -1,8 +1,8 @@
-#include "pagecomposer.h"
+#include "print/pagecomposer.h"
 
-#include "captionface.h"
-#include "captionlines.h"
-#include "cp1250.h"
+#include "core/cp1250.h"
+#include "print/captionface.h"
+#include "print/captionlines.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -3,8 +3,8 @@
 // and the picture at its physical screen size cut at its box. The printer gets it, and so does
 // an image when the tests look at a page without a printer.
 
-#include "printgeometry.h"
-#include "reportlayout.h"
+#include "print/printgeometry.h"
+#include "print/reportlayout.h"
 
 #include <QImage>
 #include <string>

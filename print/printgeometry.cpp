@@ -1,4 +1,4 @@
-#include "printgeometry.h"
+#include "print/printgeometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "printprogress.h"
+#include "print/printprogress.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
-#include "printshownpicture.h"
+#include "print/printshownpicture.h"
 
-#include "application.h"
-#include "catalogue.h"
-#include "errors.h"
-#include "selectedentry.h"
-#include "tform4.h"
-#include "timage.h"
+#include "app/application.h"
+#include "catalogue/catalogue.h"
+#include "core/errors.h"
+#include "mainwindow/selectedentry.h"
+#include "pictures/pictures.h"
+#include "print/tform4.h"
 
 void PrintShownPicture() {
     auto* page = dynamic_cast<TForm4*>(Form(4));

@@ -1,6 +1,6 @@
-#include "reportelements.h"
+#include "print/reportelements.h"
 
-#include "cp1250.h"
+#include "core/cp1250.h"
 
 TQRLabel::TQRLabel(LabelLayout layout) : layout_(std::move(layout)) {
     caption_ = Utf8ToCp1250(layout_.caption).value_or(std::string());

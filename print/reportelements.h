@@ -3,9 +3,9 @@
 // (TQRBand), the caption label (TQRLabel) and the picture element (TQRImage). They are filled
 // at print time and keep what they were given until the next print.
 
-#include "picture.h"
-#include "reportlayout.h"
-#include "reportprinter.h"
+#include "pictures/pictures.h"
+#include "print/reportlayout.h"
+#include "print/reportprinter.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "reportlayout.h"
+#include "print/reportlayout.h"
 
 using printgeometry::PaperRect;
 

@@ -3,7 +3,7 @@
 // and the picture element. Lengths are in tenths of a millimetre, as the page stores them;
 // element positions are relative to the band, the band sits at the top-left of the margins.
 
-#include "printgeometry.h"
+#include "print/printgeometry.h"
 
 #include <cstdint>
 #include <map>

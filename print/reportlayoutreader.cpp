@@ -1,7 +1,7 @@
-#include "reportlayoutreader.h"
+#include "print/reportlayoutreader.h"
 
-#include "errors.h"
-#include "formdescription.h"
+#include "core/errors.h"
+#include "skin/skin.h"
 
 #include <QJsonArray>
 #include <QStringList>

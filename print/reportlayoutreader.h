@@ -4,7 +4,7 @@
 // the band, lengths in tenths of a millimetre. A slip in the description raises
 // EInvalidOperation at start-up, naming the element and the fault.
 
-#include "reportlayout.h"
+#include "print/reportlayout.h"
 
 #include <QJsonObject>
 #include <QString>

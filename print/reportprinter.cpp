@@ -1,10 +1,10 @@
-#include "reportprinter.h"
+#include "print/reportprinter.h"
 
-#include "cp1250.h"
-#include "errors.h"
-#include "pagecomposer.h"
-#include "printprogress.h"
-#include "tgraphic.h"
+#include "core/cp1250.h"
+#include "core/errors.h"
+#include "pictures/pictures.h"
+#include "print/pagecomposer.h"
+#include "print/printprogress.h"
 
 #include <QGuiApplication>
 #include <QPainter>

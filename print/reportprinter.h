@@ -2,7 +2,7 @@
 // The print facility: one page on the system's default printer, at once, without a print
 // dialog or preview, with the progress window up while the page is built and sent.
 
-#include "reportlayout.h"
+#include "print/reportlayout.h"
 
 #include <string>
 

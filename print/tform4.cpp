@@ -1,8 +1,8 @@
-#include "tform4.h"
+#include "print/tform4.h"
 
-#include "assets.h"
-#include "formdescription.h"
-#include "reportlayoutreader.h"
+#include "assets/assets.h"
+#include "print/reportlayoutreader.h"
+#include "skin/skin.h"
 
 #include <span>
 

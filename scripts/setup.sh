@@ -6,7 +6,7 @@ VENDRAL_PACKAGES=(
     fonts-ebgaramond
 )
 VENDRAL_TEST_PACKAGES=(
-    xvfb xauth xdotool imagemagick x11-utils
+    xvfb xauth xdotool imagemagick x11-utils clang-format
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
 

@@ -1,4 +1,4 @@
-#include "accelerator.h"
+#include "skin/accelerator.h"
 
 AcceleratorText StripAccelerators(std::u16string_view caption) {
     AcceleratorText result;

@@ -1,4 +1,4 @@
-#include "boldface.h"
+#include "skin/boldface.h"
 
 #include <QFontInfo>
 #include <QPainter>

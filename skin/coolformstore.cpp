@@ -1,7 +1,7 @@
-#include "coolformstore.h"
+#include "skin/coolformstore.h"
 
-#include "hexbytes.h"
-#include "tcoolform.h"
+#include "skin/hexbytes.h"
+#include "skin/tcoolform.h"
 
 QJsonObject StoreCoolForm(const TCoolForm& skin, const QString& pictureName) {
     QJsonObject entry;

@@ -1,15 +1,15 @@
-#include "formbuilder.h"
+#include "skin/formbuilder.h"
 
-#include "assets.h"
-#include "errors.h"
-#include "formstyle.h"
-#include "tbutton.h"
-#include "tcoolform.h"
-#include "tedit.h"
-#include "timage.h"
-#include "tlabel.h"
-#include "tlistbox.h"
-#include "ttimer.h"
+#include "assets/assets.h"
+#include "core/errors.h"
+#include "pictures/pictures.h"
+#include "skin/formstyle.h"
+#include "skin/tbutton.h"
+#include "skin/tcoolform.h"
+#include "skin/tedit.h"
+#include "skin/tlabel.h"
+#include "skin/tlistbox.h"
+#include "skin/ttimer.h"
 
 #include <QWidget>
 #include <algorithm>

@@ -3,8 +3,8 @@
 // stacking order), sets what the description gives, and binds their events to the window's
 // handlers. The controls belong to the window; the builder hands them back by name.
 
-#include "formdescription.h"
-#include "formhandlers.h"
+#include "skin/formdescription.h"
+#include "skin/formhandlers.h"
 
 #include <QObject>
 #include <QString>

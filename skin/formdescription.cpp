@@ -1,8 +1,8 @@
-#include "formdescription.h"
+#include "skin/formdescription.h"
 
-#include "assets.h"
-#include "errors.h"
-#include "hexbytes.h"
+#include "assets/assets.h"
+#include "core/errors.h"
+#include "skin/hexbytes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

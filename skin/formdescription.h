@@ -3,7 +3,7 @@
 // checks the description against the format, so a slip in one shows at start-up, not as a
 // control that silently lacks a setting.
 
-#include "tform.h"
+#include "app/tform.h"
 
 #include <QByteArray>
 #include <QJsonObject>

@@ -1,4 +1,4 @@
-#include "formstyle.h"
+#include "skin/formstyle.h"
 
 #include <QFontMetricsF>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 // Fonts and colours of the descriptions, as this system can show them.
 
-#include "formdescription.h"
+#include "skin/formdescription.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,6 @@
-#include "hexbytes.h"
+#include "skin/hexbytes.h"
 
-#include "hexdigit.h"
+#include "core/hexdigit.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "regiondata.h"
+#include "skin/regiondata.h"
 
-#include "littleendian.h"
+#include "core/littleendian.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "tbutton.h"
+#include "skin/tbutton.h"
 
 TButton::TButton(QWidget* parent) : QPushButton(parent) {
     setFocusPolicy(Qt::StrongFocus);

@@ -1,8 +1,8 @@
-#include "tcoolform.h"
+#include "skin/tcoolform.h"
 
-#include "bitmap.h"
-#include "regiondata.h"
-#include "tform.h"
+#include "app/tform.h"
+#include "pictures/pictures.h"
+#include "skin/regiondata.h"
 
 #include <QEvent>
 #include <QMouseEvent>

@@ -3,8 +3,8 @@
 // picture, makes the window borderless, gives it its stored shape (Mask2) and moves it when
 // the background is dragged with the left button.
 
-#include "timage.h"
-#include "tregiontype.h"
+#include "pictures/pictures.h"
+#include "skin/tregiontype.h"
 
 #include <QPoint>
 #include <cstdint>

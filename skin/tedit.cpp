@@ -1,6 +1,6 @@
-#include "tedit.h"
+#include "skin/tedit.h"
 
-#include "errorreport.h"
+#include "app/errorreport.h"
 
 #include <QKeyEvent>
 

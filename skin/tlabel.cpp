@@ -1,7 +1,7 @@
-#include "tlabel.h"
+#include "skin/tlabel.h"
 
-#include "accelerator.h"
-#include "boldface.h"
+#include "skin/accelerator.h"
+#include "skin/boldface.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
-#include "tlistbox.h"
+#include "skin/tlistbox.h"
 
-#include "errorreport.h"
+#include "app/errorreport.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "ttimer.h"
+#include "skin/ttimer.h"
 
-#include "errorreport.h"
+#include "app/errorreport.h"
 
 TTimer::TTimer(QObject* parent) : QObject(parent) {
     timer_.setInterval(1000);

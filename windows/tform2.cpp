@@ -1,4 +1,4 @@
-#include "tform2.h"
+#include "windows/tform2.h"
 
 TForm2::TForm2() : TForm2(LoadFormDescription("TForm2")) {}
 

@@ -1,8 +1,8 @@
 #pragma once
 // The message that a search found nothing, closed by its OK area.
 
-#include "formbuilder.h"
-#include "tform.h"
+#include "app/tform.h"
+#include "skin/skin.h"
 
 class TForm2 : public TForm {
     Q_OBJECT

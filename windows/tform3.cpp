@@ -1,11 +1,10 @@
-#include "tform3.h"
+#include "windows/tform3.h"
 
-#include "catalogue.h"
-#include "cp1250.h"
-#include "selectedentry.h"
-#include "tbutton.h"
-#include "timage.h"
-#include "tlabel.h"
+#include "catalogue/catalogue.h"
+#include "core/cp1250.h"
+#include "mainwindow/selectedentry.h"
+#include "pictures/pictures.h"
+#include "skin/skin.h"
 
 bool DescriptionShowing = false;
 

@@ -3,8 +3,8 @@
 // of its record number. While it is open an unseen button holds the keyboard focus, so keys
 // typed meanwhile do nothing.
 
-#include "formbuilder.h"
-#include "tform.h"
+#include "app/tform.h"
+#include "skin/skin.h"
 
 #include <array>
 

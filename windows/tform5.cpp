@@ -1,6 +1,6 @@
-#include "tform5.h"
+#include "windows/tform5.h"
 
-#include "printshownpicture.h"
+#include "print/printshownpicture.h"
 
 TForm5::TForm5() : TForm5(LoadFormDescription("TForm5")) {}
 

@@ -1,8 +1,8 @@
 #pragma once
 // The print confirmation: yes prints the shown picture and closes, no just closes.
 
-#include "formbuilder.h"
-#include "tform.h"
+#include "app/tform.h"
+#include "skin/skin.h"
 
 class TForm5 : public TForm {
     Q_OBJECT

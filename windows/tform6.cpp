@@ -1,4 +1,4 @@
-#include "tform6.h"
+#include "windows/tform6.h"
 
 TForm6::TForm6() : TForm6(LoadFormDescription("TForm6")) {}
 

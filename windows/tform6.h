@@ -1,8 +1,8 @@
 #pragma once
 // The splash window. Only its photograph closes it; the rest of it drags the window.
 
-#include "formbuilder.h"
-#include "tform.h"
+#include "app/tform.h"
+#include "skin/skin.h"
 
 class TForm6 : public TForm {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "tform7.h"
+#include "windows/tform7.h"
 
 TForm7::TForm7() : TForm7(LoadFormDescription("TForm7")) {}
 

@@ -1,8 +1,8 @@
 #pragma once
 // The about window with the credits, closed by its OK area (which keeps the arrow pointer).
 
-#include "formbuilder.h"
-#include "tform.h"
+#include "app/tform.h"
+#include "skin/skin.h"
 
 class TForm7 : public TForm {
     Q_OBJECT

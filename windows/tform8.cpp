@@ -1,6 +1,6 @@
-#include "tform8.h"
+#include "windows/tform8.h"
 
-#include "timage.h"
+#include "pictures/pictures.h"
 
 namespace {
 // Left of a page in view, and a left well past the 789-pixel client width.

@@ -2,8 +2,8 @@
 // The two-page introduction. A page is put out of sight by moving it past the right edge;
 // nothing records which page is in view.
 
-#include "formbuilder.h"
-#include "tform.h"
+#include "app/tform.h"
+#include "skin/skin.h"
 
 class TImage;
 

@@ -1,11 +1,11 @@
-#include "windows.h"
+#include "windows/windows.h"
 
-#include "tform2.h"
-#include "tform3.h"
-#include "tform5.h"
-#include "tform6.h"
-#include "tform7.h"
-#include "tform8.h"
+#include "windows/tform2.h"
+#include "windows/tform3.h"
+#include "windows/tform5.h"
+#include "windows/tform6.h"
+#include "windows/tform7.h"
+#include "windows/tform8.h"
 
 std::unique_ptr<TForm> CreateTForm2() {
     return std::make_unique<TForm2>();

@@ -1,7 +1,7 @@
 // Loads a catalogue of 40 full entries (long lines, 50 index lines and 50 pictures each) many
 // times and prints the median load time.
 
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <algorithm>
 #include <chrono>

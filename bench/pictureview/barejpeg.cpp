@@ -1,4 +1,4 @@
-#include "barejpeg.h"
+#include "bench/pictureview/barejpeg.h"
 
 #include <algorithm>
 #include <cstdio>

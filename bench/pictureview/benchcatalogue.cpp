@@ -1,8 +1,8 @@
-#include "benchcatalogue.h"
+#include "bench/pictureview/benchcatalogue.h"
 
-#include "cp1250.h"
-#include "jpegencoder.h"
-#include "paintingpattern.h"
+#include "bench/pictureview/paintingpattern.h"
+#include "core/cp1250.h"
+#include "pictures/pictures.h"
 
 #include <fstream>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "paintingpattern.h"
+#include "bench/pictureview/paintingpattern.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "processmemory.h"
+#include "bench/pictureview/processmemory.h"
 
 #include <algorithm>
 #include <charconv>

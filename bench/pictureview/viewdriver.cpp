@@ -1,15 +1,13 @@
-#include "viewdriver.h"
+#include "bench/pictureview/viewdriver.h"
 
-#include "application.h"
-#include "errorreport.h"
-#include "jpegimage.h"
-#include "picture.h"
-#include "tform.h"
-#include "tform1.h"
-#include "timage.h"
-#include "tlistbox.h"
-#include "viewstate.h"
-#include "windowset.h"
+#include "app/application.h"
+#include "app/errorreport.h"
+#include "app/tform.h"
+#include "app/windowset.h"
+#include "mainwindow/tform1.h"
+#include "mainwindow/viewstate.h"
+#include "pictures/pictures.h"
+#include "skin/skin.h"
 
 #include <cstdio>
 

@@ -1,11 +1,11 @@
 // Prints what building the secondary windows from their descriptions costs at start-up, and
 // what the description window's first showing of a page costs (the page decodes when drawn).
 // Run it by hand: QT_QPA_PLATFORM=offscreen bench_windows. It prints; it never fails.
-#include "catalogue.h"
-#include "tform.h"
-#include "tform3.h"
-#include "windows.h"
-#include "windowstesting.h"
+#include "app/tform.h"
+#include "catalogue/catalogue.h"
+#include "tests/windows/windowstesting.h"
+#include "windows/tform3.h"
+#include "windows/windows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 // The shell on real widgets: placement, modal display, the error report and the title rule.
 
-#include "application.h"
-#include "errorreport.h"
-#include "errors.h"
-#include "tform.h"
+#include "app/application.h"
+#include "app/errorreport.h"
+#include "app/tform.h"
+#include "core/errors.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 // Tooltip timing, on a real X server: the offscreen platform hides tooltips at once.
 
-#include "application.h"
+#include "app/application.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -2,7 +2,7 @@
 // colour lies under their click areas, outlines on the edges that stay visible, and lettering
 // that stays inside its area.
 
-#include "assetfiles.h"
+#include "tests/assets/assetfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -123,8 +123,8 @@ TEST_P(LetteringArea, InkStaysInsideAndFillsTheArea) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Assets, LetteringArea, testing::ValuesIn(LetteringCases),
-                         [](const testing::TestParamInfo<LetteringCase>& info) {
-                             std::string name = info.param.what;
+                         [](const testing::TestParamInfo<LetteringCase>& test) {
+                             std::string name = test.param.what;
                              std::replace(name.begin(), name.end(), ' ', '_');
                              return name;
                          });
@@ -269,8 +269,8 @@ TEST_P(SmallWindowArtwork, FacesHaveTheSmallFaceColourAndBlackLettering) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Assets, SmallWindowArtwork, testing::ValuesIn(SmallWindows),
-                         [](const testing::TestParamInfo<SmallWindow>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<SmallWindow>& test) {
+                             return std::string(test.param.name);
                          });
 
 TEST(SmallWindowEdges, OutlineWhereTheWindowShowsIt) {

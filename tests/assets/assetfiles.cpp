@@ -1,4 +1,4 @@
-#include "assetfiles.h"
+#include "tests/assets/assetfiles.h"
 
 #include <algorithm>
 #include <csetjmp>

@@ -1,8 +1,8 @@
 // The demo catalogue loads as the viewer loads it, every picture it names is a JPEG that the
 // viewer can show, and the six face files have their controls' sizes and looks.
 
-#include "assetfiles.h"
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
+#include "tests/assets/assetfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -116,8 +116,8 @@ INSTANTIATE_TEST_SUITE_P(Demo, FaceFile,
                                          Face{"inactivearrowleft.jpg", 12, 31},
                                          Face{"activearrowright.jpg", 12, 31},
                                          Face{"inactivearrowright.jpg", 12, 31}),
-                         [](const testing::TestParamInfo<Face>& info) {
-                             std::string name = info.param.file;
+                         [](const testing::TestParamInfo<Face>& test) {
+                             std::string name = test.param.file;
                              return name.substr(0, name.find('.'));
                          });
 

@@ -2,7 +2,7 @@
 // fonts and colours that blend into the painted panels, and every click area lies on the face
 // painted for it.
 
-#include "assetfiles.h"
+#include "tests/assets/assetfiles.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -180,8 +180,8 @@ TEST_P(ClickAreaOverFace, FaceLiesUnderTheControl) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Assets, ClickAreaOverFace, testing::ValuesIn(ClickAreas),
-                         [](const testing::TestParamInfo<ClickArea>& info) {
-                             return std::string(info.param.form) + "_" + info.param.control;
+                         [](const testing::TestParamInfo<ClickArea>& test) {
+                             return std::string(test.param.form) + "_" + test.param.control;
                          });
 
 // The paging arrows' faces replace the painted chevrons exactly.

@@ -1,7 +1,7 @@
 // Every built-in picture is present, wrapped correctly and in the format and size the windows
 // expect: backgrounds as 24-bit bottom-up BMPs at 72 dpi, the rest as baseline JFIF JPEGs.
 
-#include "assetfiles.h"
+#include "tests/assets/assetfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -86,8 +86,8 @@ TEST_P(BuiltInPicture, HasItsFormatAndSize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Assets, BuiltInPicture, testing::ValuesIn(Pictures),
-                         [](const testing::TestParamInfo<Expected>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<Expected>& test) {
+                             return std::string(test.param.name);
                          });
 
 // The build compiles in only the pictures its list names; the list, the folder and the

@@ -1,9 +1,9 @@
 // libjpeg alone is the yardstick only if it decodes what the viewer decodes, byte for byte.
 
-#include "barejpeg.h"
-#include "jpegencoder.h"
-#include "jpegreader.h"
-#include "paintingpattern.h"
+#include "bench/pictureview/barejpeg.h"
+#include "bench/pictureview/paintingpattern.h"
+#include "pictures/jpegreader.h"
+#include "pictures/pictures.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -79,8 +79,8 @@ TEST_P(BareDecoderTest, GivesTheViewersPixelsExactly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BareDecoderTest, testing::ValuesIn(Kinds),
-                         [](const testing::TestParamInfo<Kind>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<Kind>& test) {
+                             return std::string(test.param.name);
                          });
 
 TEST(ReadBytesTest, ReadsAWholeFileAndRefusesAMissingOne) {

@@ -1,9 +1,9 @@
 // The benchmark's catalogue must be one the viewer reads: its entries, pictures and faces.
 
-#include "benchcatalogue.h"
-#include "catalogue.h"
-#include "cp1250.h"
-#include "jpegreader.h"
+#include "bench/pictureview/benchcatalogue.h"
+#include "catalogue/catalogue.h"
+#include "core/cp1250.h"
+#include "pictures/jpegreader.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,8 +1,8 @@
 // The benchmark's pictures must cost libjpeg what real paintings cost: colourful and textured,
 // never flat, and the same from run to run.
 
-#include "jpegencoder.h"
-#include "paintingpattern.h"
+#include "bench/pictureview/paintingpattern.h"
+#include "pictures/pictures.h"
 
 #include <algorithm>
 #include <set>

@@ -1,6 +1,6 @@
 // The memory figures: the status fields read right, and the peak follows what is touched.
 
-#include "processmemory.h"
+#include "bench/pictureview/processmemory.h"
 
 #include <cstring>
 #include <memory>

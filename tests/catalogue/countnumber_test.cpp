@@ -1,4 +1,4 @@
-#include "countnumber.h"
+#include "catalogue/countnumber.h"
 
 #include <gtest/gtest.h>
 

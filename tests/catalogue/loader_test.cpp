@@ -1,9 +1,9 @@
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
 
-#include "catalogue_text.h"
-#include "errors.h"
-#include "reporttext.h"
-#include "tempfolder.h"
+#include "core/errors.h"
+#include "core/reporttext.h"
+#include "tests/catalogue/catalogue_text.h"
+#include "tests/core/tempfolder.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

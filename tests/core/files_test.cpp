@@ -1,6 +1,6 @@
-#include "files.h"
+#include "core/files.h"
 
-#include "tempfolder.h"
+#include "tests/core/tempfolder.h"
 
 #include <cerrno>
 #include <cstring>

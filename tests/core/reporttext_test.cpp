@@ -1,4 +1,4 @@
-#include "reporttext.h"
+#include "core/reporttext.h"
 
 #include <gtest/gtest.h>
 

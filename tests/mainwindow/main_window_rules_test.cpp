@@ -1,9 +1,9 @@
 // The toolkit-free rules of the main window: the thumbnail fit, the search's text test and the
 // name rules of saving a copy.
 
-#include "savenames.h"
-#include "textcontains.h"
-#include "thumbnailfit.h"
+#include "mainwindow/savenames.h"
+#include "mainwindow/textcontains.h"
+#include "mainwindow/thumbnailfit.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

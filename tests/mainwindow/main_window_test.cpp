@@ -1,17 +1,15 @@
 // The main window driven whole: start-up, the picture view with its strip and arrows, the keys
 // of the title list, and the failure rules, under the offscreen platform.
 
-#include "program_fixture.h"
+#include "tests/mainwindow/program_fixture.h"
 
-#include "application.h"
-#include "catalogue.h"
-#include "picture.h"
-#include "tedit.h"
-#include "tform.h"
-#include "tform1.h"
-#include "timage.h"
-#include "tlistbox.h"
-#include "viewstate.h"
+#include "app/application.h"
+#include "app/tform.h"
+#include "catalogue/catalogue.h"
+#include "mainwindow/tform1.h"
+#include "mainwindow/viewstate.h"
+#include "pictures/pictures.h"
+#include "skin/skin.h"
 
 #include <QTest>
 #include <QTimer>

@@ -1,17 +1,14 @@
-#include "program_fixture.h"
+#include "tests/mainwindow/program_fixture.h"
 
-#include "application.h"
-#include "catalogue.h"
-#include "cp1250.h"
-#include "errorreport.h"
-#include "jpegencoder.h"
-#include "picture.h"
-#include "tform.h"
-#include "tform1.h"
-#include "tgraphic.h"
-#include "timage.h"
-#include "viewstate.h"
-#include "windowset.h"
+#include "app/application.h"
+#include "app/errorreport.h"
+#include "app/tform.h"
+#include "app/windowset.h"
+#include "catalogue/catalogue.h"
+#include "core/cp1250.h"
+#include "mainwindow/tform1.h"
+#include "mainwindow/viewstate.h"
+#include "pictures/pictures.h"
 
 #include <QCoreApplication>
 #include <QTimer>

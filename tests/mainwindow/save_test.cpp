@@ -1,12 +1,12 @@
 // Saving a copy of the shown picture, with the save dialog driven for real.
 
-#include "program_fixture.h"
+#include "tests/mainwindow/program_fixture.h"
 
-#include "picturepreview.h"
-#include "tform1.h"
-#include "timage.h"
-#include "tsavepicturedialog.h"
-#include "viewstate.h"
+#include "mainwindow/picturepreview.h"
+#include "mainwindow/tform1.h"
+#include "mainwindow/tsavepicturedialog.h"
+#include "mainwindow/viewstate.h"
+#include "pictures/pictures.h"
 
 #include <QApplication>
 #include <QLineEdit>

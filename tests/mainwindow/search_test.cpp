@@ -1,13 +1,12 @@
 // The title list and the search, driven through the real widgets.
 
-#include "program_fixture.h"
+#include "tests/mainwindow/program_fixture.h"
 
-#include "catalogue.h"
-#include "tedit.h"
-#include "tform1.h"
-#include "timage.h"
-#include "tlistbox.h"
-#include "viewstate.h"
+#include "catalogue/catalogue.h"
+#include "mainwindow/tform1.h"
+#include "mainwindow/viewstate.h"
+#include "pictures/pictures.h"
+#include "skin/skin.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,7 +1,7 @@
-#include "bmpformat.h"
-#include "icoformat.h"
-#include "metafileformat.h"
-#include "testpictures.h"
+#include "pictures/bmpformat.h"
+#include "pictures/icoformat.h"
+#include "pictures/metafileformat.h"
+#include "tests/pictures/testpictures.h"
 
 #include <gtest/gtest.h>
 

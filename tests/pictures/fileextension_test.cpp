@@ -1,6 +1,6 @@
-#include "fileextension.h"
-#include "fileformats.h"
-#include "tgraphic.h"
+#include "pictures/fileextension.h"
+#include "pictures/fileformats.h"
+#include "pictures/tgraphic.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "errors.h"
-#include "jpegimage.h"
-#include "testpictures.h"
+#include "core/errors.h"
+#include "pictures/jpegimage.h"
+#include "tests/pictures/testpictures.h"
 
 #include <QPainter>
 

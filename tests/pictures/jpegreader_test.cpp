@@ -1,8 +1,8 @@
-#include "errors.h"
-#include "jpegencoder.h"
-#include "jpegerrors.h"
-#include "jpegreader.h"
-#include "testpictures.h"
+#include "core/errors.h"
+#include "pictures/jpegencoder.h"
+#include "pictures/jpegerrors.h"
+#include "pictures/jpegreader.h"
+#include "tests/pictures/testpictures.h"
 
 #include <cstdlib>
 #include <string>

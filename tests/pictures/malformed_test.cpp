@@ -2,11 +2,11 @@
 // whose pixels match its stated size, and never reads outside the data (run under the
 // sanitizers to see the latter).
 
-#include "bmpformat.h"
-#include "icoformat.h"
-#include "jpegreader.h"
-#include "metafileformat.h"
-#include "testpictures.h"
+#include "pictures/bmpformat.h"
+#include "pictures/icoformat.h"
+#include "pictures/jpegreader.h"
+#include "pictures/metafileformat.h"
+#include "tests/pictures/testpictures.h"
 
 #include <functional>
 

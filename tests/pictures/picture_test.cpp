@@ -1,9 +1,9 @@
-#include "bitmap.h"
-#include "embeddedpicture.h"
-#include "errors.h"
-#include "jpegimage.h"
-#include "picture.h"
-#include "testpictures.h"
+#include "core/errors.h"
+#include "pictures/bitmap.h"
+#include "pictures/embeddedpicture.h"
+#include "pictures/jpegimage.h"
+#include "pictures/picture.h"
+#include "tests/pictures/testpictures.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "testpictures.h"
+#include "tests/pictures/testpictures.h"
 
-#include "jpegencoder.h"
+#include "pictures/jpegencoder.h"
 
 #include <cstdio>
 #include <cstdlib>

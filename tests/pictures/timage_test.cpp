@@ -1,7 +1,7 @@
-#include "errorreport.h"
-#include "errors.h"
-#include "testpictures.h"
-#include "timage.h"
+#include "app/errorreport.h"
+#include "core/errors.h"
+#include "pictures/timage.h"
+#include "tests/pictures/testpictures.h"
 
 #include <QApplication>
 #include <QMouseEvent>

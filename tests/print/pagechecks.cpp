@@ -1,6 +1,6 @@
-#include "pagechecks.h"
+#include "tests/print/pagechecks.h"
 
-#include "jpegencoder.h"
+#include "pictures/pictures.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,10 +1,10 @@
 // The page drawn on an image at 254 dpi (10 pixels a millimetre), as a printer would get it.
 
-#include "captionface.h"
-#include "formdescription.h"
-#include "pagechecks.h"
-#include "pagecomposer.h"
-#include "reportlayoutreader.h"
+#include "print/captionface.h"
+#include "print/pagecomposer.h"
+#include "print/reportlayoutreader.h"
+#include "skin/skin.h"
+#include "tests/print/pagechecks.h"
 
 #include <QPainter>
 #include <QRawFont>

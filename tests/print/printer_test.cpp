@@ -1,9 +1,9 @@
 // The print page printed directly (a test driver), for what the program cannot easily reach:
 // the progress window and its Cancel, and a picture that cannot be decoded.
 
-#include "jpegimage.h"
-#include "printserverclient.h"
-#include "tform4.h"
+#include "pictures/pictures.h"
+#include "print/tform4.h"
+#include "tests/print/printserverclient.h"
 
 #include <QApplication>
 #include <QProgressBar>

@@ -1,7 +1,7 @@
 // Millimetres to device pixels, screen pixels to printer pixels, the picture's cut, the caption.
 
-#include "captionlines.h"
-#include "printgeometry.h"
+#include "print/captionlines.h"
+#include "print/printgeometry.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -22,8 +22,8 @@ struct Case {
     int other; // the origin's offset, or the screen's dpi
     int expected;
 };
-std::string Name(const testing::TestParamInfo<Case>& info) {
-    return info.param.name;
+std::string Name(const testing::TestParamInfo<Case>& test) {
+    return test.param.name;
 }
 
 class PaperToDevice : public testing::TestWithParam<Case> {};
@@ -88,8 +88,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, PlacePictureInBox,
                                          Placement{"Taller", 100, 700, {142, 248, 265, 1506}},
                                          Placement{"Huge", 4000, 3000, {142, 248, 1781, 1506}},
                                          Placement{"Empty", 0, 0, {142, 248, 0, 0}}),
-                         [](const testing::TestParamInfo<Placement>& info) {
-                             return info.param.name;
+                         [](const testing::TestParamInfo<Placement>& test) {
+                             return test.param.name;
                          });
 
 TEST(CaptionLines, LineFeedsDropCarriageReturnsBreak) {

@@ -1,4 +1,4 @@
-#include "printserverclient.h"
+#include "tests/print/printserverclient.h"
 
 #include <QPrinterInfo>
 #include <QProcess>

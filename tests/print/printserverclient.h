@@ -2,7 +2,7 @@
 // The tests' side of the private print server that print_server_start started
 // (printserver.sh): its PDF printer, its states, the sheets the printer writes.
 
-#include "pagechecks.h"
+#include "tests/print/pagechecks.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,13 +1,13 @@
 // Printing from the running program: the main window's print button, the confirmation's yes
 // face, and the sheet that comes out of the private server's PDF printer.
 
-#include "application.h"
-#include "printserverclient.h"
-#include "program_fixture.h"
-#include "tform.h"
-#include "tform1.h"
-#include "timage.h"
-#include "tlistbox.h"
+#include "app/application.h"
+#include "app/tform.h"
+#include "mainwindow/tform1.h"
+#include "pictures/pictures.h"
+#include "skin/skin.h"
+#include "tests/mainwindow/program_fixture.h"
+#include "tests/print/printserverclient.h"
 
 #include <QTest>
 #include <QTimer>
@@ -142,6 +142,6 @@ INSTANTIATE_TEST_SUITE_P(
                             "There is no default printer currently selected."},
                     // Silence here would report a print that never happened as done.
                     Failure{"NoneInstalled", "none", "No printer is installed."}),
-    [](const testing::TestParamInfo<Failure>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<Failure>& test) { return test.param.name; });
 
 } // namespace

@@ -1,8 +1,8 @@
 // The stored print page as its description gives it, and descriptions that must be refused.
 
-#include "errors.h"
-#include "formdescription.h"
-#include "reportlayoutreader.h"
+#include "core/errors.h"
+#include "print/reportlayoutreader.h"
+#include "skin/skin.h"
 
 #include <QJsonArray>
 #include <gtest/gtest.h>
@@ -73,6 +73,6 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"FrameLines", "DetailBand1", "frame", QJsonArray{"drTop"}, "frame lines"},
         Refusal{"LabelOutsideTheBand", "QRLabel1", "parent", "QuickRep1", "not inside the band"},
         Refusal{"SecondPage", "DetailBand1", "class", "TQuickRep", "a second TQuickRep"}),
-    [](const testing::TestParamInfo<Refusal>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<Refusal>& test) { return test.param.name; });
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "accelerator.h"
+#include "skin/accelerator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "errors.h"
-#include "formbuilder.h"
-#include "tbutton.h"
-#include "tcoolform.h"
-#include "tedit.h"
-#include "timage.h"
-#include "tlabel.h"
-#include "tlistbox.h"
-#include "ttimer.h"
+#include "core/errors.h"
+#include "pictures/pictures.h"
+#include "skin/formbuilder.h"
+#include "skin/tbutton.h"
+#include "skin/tcoolform.h"
+#include "skin/tedit.h"
+#include "skin/tlabel.h"
+#include "skin/tlistbox.h"
+#include "skin/ttimer.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "errors.h"
-#include "formdescription.h"
+#include "core/errors.h"
+#include "skin/formdescription.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "hexbytes.h"
-#include "regiondata.h"
+#include "skin/hexbytes.h"
+#include "skin/regiondata.h"
 
 #include <gtest/gtest.h>
 
@@ -116,8 +116,8 @@ TEST_P(RejectedMask2, GivesNoRegion) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Damaged, RejectedMask2, testing::ValuesIn(kDamages),
-                         [](const testing::TestParamInfo<Damage>& info) {
-                             std::string name = info.param.what;
+                         [](const testing::TestParamInfo<Damage>& test) {
+                             std::string name = test.param.what;
                              for (char& c : name)
                                  if (!isalnum(static_cast<unsigned char>(c)))
                                      c = '_';

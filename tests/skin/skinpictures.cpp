@@ -1,8 +1,8 @@
-#include "skinpictures.h"
+#include "tests/skin/skinpictures.h"
 
-#include "embeddedpicture.h"
-#include "jpegencoder.h"
-#include "regiondata.h"
+#include "pictures/embeddedpicture.h"
+#include "pictures/pictures.h"
+#include "skin/regiondata.h"
 
 #include <QBuffer>
 

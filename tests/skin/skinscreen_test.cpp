@@ -1,7 +1,7 @@
-#include "skinpictures.h"
-#include "tcoolform.h"
-#include "tform.h"
-#include "xdotool.h"
+#include "app/tform.h"
+#include "skin/tcoolform.h"
+#include "tests/skin/skinpictures.h"
+#include "tests/skin/xdotool.h"
 
 #include <QGuiApplication>
 #include <QScreen>

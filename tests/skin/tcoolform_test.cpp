@@ -1,10 +1,10 @@
-#include "bitmap.h"
-#include "coolformstore.h"
-#include "errorreport.h"
-#include "formbuilder.h"
-#include "skinpictures.h"
-#include "tcoolform.h"
-#include "tform.h"
+#include "app/errorreport.h"
+#include "app/tform.h"
+#include "pictures/pictures.h"
+#include "skin/coolformstore.h"
+#include "skin/formbuilder.h"
+#include "skin/tcoolform.h"
+#include "tests/skin/skinpictures.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,5 +1,5 @@
-#include "tedit.h"
-#include "tlabel.h"
+#include "skin/tedit.h"
+#include "skin/tlabel.h"
 
 #include <QPainter>
 #include <QTest>

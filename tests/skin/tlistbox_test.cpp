@@ -1,4 +1,4 @@
-#include "tlistbox.h"
+#include "skin/tlistbox.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "xdotool.h"
+#include "tests/skin/xdotool.h"
 
 #include <QProcess>
 #include <QTest>

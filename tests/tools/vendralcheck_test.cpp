@@ -1,7 +1,7 @@
 // Runs the built vendral-check on generated catalogue folders.
 
-#include "catalogue_text.h"
-#include "tempfolder.h"
+#include "tests/catalogue/catalogue_text.h"
+#include "tests/core/tempfolder.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>

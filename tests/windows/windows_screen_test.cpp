@@ -1,13 +1,13 @@
-#include "catalogue.h"
-#include "tbutton.h"
-#include "tform2.h"
-#include "tform3.h"
-#include "tform5.h"
-#include "tform6.h"
-#include "tform7.h"
-#include "tform8.h"
-#include "windowstesting.h"
-#include "xdotool.h"
+#include "catalogue/catalogue.h"
+#include "skin/skin.h"
+#include "tests/skin/xdotool.h"
+#include "tests/windows/windowstesting.h"
+#include "windows/tform2.h"
+#include "windows/tform3.h"
+#include "windows/tform5.h"
+#include "windows/tform6.h"
+#include "windows/tform7.h"
+#include "windows/tform8.h"
 
 #include <QApplication>
 #include <QGuiApplication>

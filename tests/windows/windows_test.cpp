@@ -1,17 +1,15 @@
-#include "catalogue.h"
-#include "errorreport.h"
-#include "tbutton.h"
-#include "tcoolform.h"
-#include "tform2.h"
-#include "tform3.h"
-#include "tform5.h"
-#include "tform6.h"
-#include "tform7.h"
-#include "tform8.h"
-#include "timage.h"
-#include "tlabel.h"
-#include "windows.h"
-#include "windowstesting.h"
+#include "app/errorreport.h"
+#include "catalogue/catalogue.h"
+#include "pictures/pictures.h"
+#include "skin/skin.h"
+#include "tests/windows/windowstesting.h"
+#include "windows/tform2.h"
+#include "windows/tform3.h"
+#include "windows/tform5.h"
+#include "windows/tform6.h"
+#include "windows/tform7.h"
+#include "windows/tform8.h"
+#include "windows/windows.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -72,7 +70,7 @@ TEST_P(SecondaryWindow, IsASkinnedBorderlessWindowOfItsSizeShapeAndPlace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(All, SecondaryWindow, testing::ValuesIn(kWindows),
-                         [](const auto& info) { return std::string(info.param.formClass); });
+                         [](const auto& test) { return std::string(test.param.formClass); });
 
 struct ClickArea {
     const char* formClass;
@@ -110,8 +108,8 @@ TEST_P(ClickAreas, LieOverTheirFacesWithTheirCursorAndNoPicture) {
     EXPECT_EQ(form->childAt(area.rect.center()), image);
 }
 
-INSTANTIATE_TEST_SUITE_P(All, ClickAreas, testing::ValuesIn(kAreas), [](const auto& info) {
-    return std::string(info.param.formClass) + "_" + info.param.name;
+INSTANTIATE_TEST_SUITE_P(All, ClickAreas, testing::ValuesIn(kAreas), [](const auto& test) {
+    return std::string(test.param.formClass) + "_" + test.param.name;
 });
 
 TEST(CloseAreas, EachClosesItsWindowThroughTheModalDisplay) {

@@ -1,8 +1,8 @@
-#include "windowstesting.h"
+#include "tests/windows/windowstesting.h"
 
-#include "catalogue.h"
-#include "errors.h"
-#include "tform.h"
+#include "app/tform.h"
+#include "catalogue/catalogue.h"
+#include "core/errors.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,10 +1,10 @@
-#include "backgrounds.h"
+#include "tools/artwork/backgrounds.h"
 
-#include "emblems.h"
-#include "faces.h"
-#include "layout.h"
-#include "lettering.h"
-#include "palette.h"
+#include "tools/artwork/emblems.h"
+#include "tools/artwork/faces.h"
+#include "tools/artwork/layout.h"
+#include "tools/artwork/lettering.h"
+#include "tools/artwork/palette.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "altarparts.h"
+#include "tools/artwork/altarparts.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>

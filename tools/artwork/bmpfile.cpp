@@ -1,4 +1,4 @@
-#include "bmpfile.h"
+#include "tools/artwork/bmpfile.h"
 
 #include <cstddef>
 

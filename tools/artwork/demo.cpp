@@ -1,11 +1,11 @@
-#include "demo.h"
+#include "tools/artwork/demo.h"
 
-#include "cp1250.h"
-#include "democontent.h"
-#include "faces.h"
-#include "output.h"
-#include "paintings.h"
-#include "palette.h"
+#include "core/cp1250.h"
+#include "tools/artwork/democontent.h"
+#include "tools/artwork/faces.h"
+#include "tools/artwork/output.h"
+#include "tools/artwork/paintings.h"
+#include "tools/artwork/palette.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
-#include "democontent.h"
+#include "tools/artwork/democontent.h"
 
-#include "descriptions.h"
+#include "tools/artwork/descriptions.h"
 
 namespace {
 

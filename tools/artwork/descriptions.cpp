@@ -1,4 +1,4 @@
-#include "descriptions.h"
+#include "tools/artwork/descriptions.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "emblems.h"
+#include "tools/artwork/emblems.h"
 
-#include "lettering.h"
+#include "tools/artwork/lettering.h"
 
 #include <QPainterPath>
 

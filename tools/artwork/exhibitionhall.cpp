@@ -1,6 +1,6 @@
-#include "exhibitionhall.h"
+#include "tools/artwork/exhibitionhall.h"
 
-#include "altarparts.h"
+#include "tools/artwork/altarparts.h"
 
 #include <QLinearGradient>
 #include <QPainter>

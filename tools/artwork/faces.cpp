@@ -1,8 +1,8 @@
-#include "faces.h"
+#include "tools/artwork/faces.h"
 
-#include "layout.h"
-#include "lettering.h"
-#include "palette.h"
+#include "tools/artwork/layout.h"
+#include "tools/artwork/lettering.h"
+#include "tools/artwork/palette.h"
 
 #include <QPainterPath>
 #include <QPolygonF>

@@ -1,4 +1,4 @@
-#include "lettering.h"
+#include "tools/artwork/lettering.h"
 
 #include <QDir>
 #include <QFontDatabase>

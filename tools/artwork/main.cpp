@@ -1,9 +1,9 @@
 // Paints every built-in picture of the windows and the demo catalogue. Run by hand when the
 // artwork changes; its output is committed, so normal builds never run it.
 
-#include "demo.h"
-#include "lettering.h"
-#include "pictures.h"
+#include "tools/artwork/demo.h"
+#include "tools/artwork/lettering.h"
+#include "tools/artwork/pictures.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
-#include "output.h"
+#include "tools/artwork/output.h"
 
-#include "bmpfile.h"
-#include "picfile.h"
+#include "tools/artwork/bmpfile.h"
+#include "tools/artwork/picfile.h"
 
-#include "jpegencoder.h"
+#include "pictures/pictures.h"
 
 #include <QFile>
 

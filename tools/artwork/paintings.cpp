@@ -1,6 +1,6 @@
-#include "paintings.h"
+#include "tools/artwork/paintings.h"
 
-#include "altarparts.h"
+#include "tools/artwork/altarparts.h"
 
 #include <QLinearGradient>
 #include <QPainter>

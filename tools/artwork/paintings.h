@@ -1,7 +1,7 @@
 #pragma once
 // The demo catalogue's pictures: painted altarpieces and panels, different for every entry.
 
-#include "democontent.h"
+#include "tools/artwork/democontent.h"
 
 #include <QImage>
 

@@ -1,4 +1,4 @@
-#include "picfile.h"
+#include "tools/artwork/picfile.h"
 
 #include <stdexcept>
 

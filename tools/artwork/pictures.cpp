@@ -1,10 +1,10 @@
-#include "pictures.h"
+#include "tools/artwork/pictures.h"
 
-#include "backgrounds.h"
-#include "faces.h"
-#include "layout.h"
-#include "output.h"
-#include "textpages.h"
+#include "tools/artwork/backgrounds.h"
+#include "tools/artwork/faces.h"
+#include "tools/artwork/layout.h"
+#include "tools/artwork/output.h"
+#include "tools/artwork/textpages.h"
 
 #include <QDir>
 

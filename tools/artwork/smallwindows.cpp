@@ -1,9 +1,9 @@
-#include "backgrounds.h"
+#include "tools/artwork/backgrounds.h"
 
-#include "faces.h"
-#include "layout.h"
-#include "lettering.h"
-#include "palette.h"
+#include "tools/artwork/faces.h"
+#include "tools/artwork/layout.h"
+#include "tools/artwork/lettering.h"
+#include "tools/artwork/palette.h"
 
 namespace {
 

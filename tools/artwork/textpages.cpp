@@ -1,10 +1,10 @@
-#include "textpages.h"
+#include "tools/artwork/textpages.h"
 
-#include "democontent.h"
-#include "descriptions.h"
-#include "layout.h"
-#include "lettering.h"
-#include "palette.h"
+#include "tools/artwork/democontent.h"
+#include "tools/artwork/descriptions.h"
+#include "tools/artwork/layout.h"
+#include "tools/artwork/lettering.h"
+#include "tools/artwork/palette.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "check.h"
+#include "tools/vendral-check/check.h"
 
-#include "cp1250.h"
-#include "errors.h"
-#include "files.h"
-#include "reporttext.h"
+#include "core/cp1250.h"
+#include "core/errors.h"
+#include "core/files.h"
+#include "core/reporttext.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -2,7 +2,7 @@
 // What vendral-check finds in a catalogue folder: the store as the viewer would load it, the
 // error the viewer would report, and the picture and face files the viewer could not open.
 
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <memory>
 #include <optional>

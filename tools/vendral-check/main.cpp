@@ -1,8 +1,8 @@
 // vendral-check [--json] [DIR]: loads DIR/datas.dat as the viewer does and lists what the
 // viewer would fail on.
 
-#include "check.h"
-#include "output.h"
+#include "tools/vendral-check/check.h"
+#include "tools/vendral-check/output.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "output.h"
+#include "tools/vendral-check/output.h"
 
-#include "cp1250.h"
+#include "core/cp1250.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 // vendral-check's two ways of printing what it found.
 
-#include "check.h"
+#include "tools/vendral-check/check.h"
 
 #include <string>
 #include <string_view>

@@ -1,0 +1,25 @@
+#pragma once
+// The pictures: what the rest of the program uses of them.
+//
+//   TGraphic      a picture object of one class, loaded from a file or bytes, drawn scaled
+//   TPicture      the holder of at most one picture object; picks the class by extension
+//   TJPEGImage    JPEG through libjpeg, decoded when first drawn
+//   TBitmap       BMP files
+//   TIcon         ICO files
+//   TMetafile     WMF and EMF files: recognised and measured, not drawn
+//   FileFormats   the process-wide list of formats by extension (the save dialog's filter)
+//   EncodeJpeg    writes an image as a JPEG file (tests, benchmarks and the artwork generator)
+//   TImage        the image widget: draws its picture and takes the clicks on it
+//
+// Inside, not for other folders: the BMP, ICO and metafile readers, the libjpeg reader and its
+// error handling, the embedded picture form and the extension rule.
+
+#include "pictures/bitmap.h"
+#include "pictures/fileformats.h"
+#include "pictures/icon.h"
+#include "pictures/jpegencoder.h"
+#include "pictures/jpegimage.h"
+#include "pictures/metafile.h"
+#include "pictures/picture.h"
+#include "pictures/tgraphic.h"
+#include "pictures/timage.h"

@@ -1,0 +1,27 @@
+#pragma once
+// The skin: windows built from their descriptions, and what the rest of the program uses of it.
+//
+//   FormDescription    a window description as read from forms/<class>.json
+//   BuildForm          makes a window's controls from its description and binds its handlers
+//   Bind, FormHandlers a window class's table of handlers by name
+//   TCoolForm          the skinned window's background, shape and drag
+//   TLabel, TEdit,     the controls the descriptions name
+//   TListBox, TButton,
+//   TTimer
+//   FontFromDescription, ApplyTextStyle   fonts and colours of the descriptions
+//   FaceForText, DrawEmboldened           bold lettering that stays in one family
+//
+// Inside, not for other folders: the region bytes, the hexadecimal notation, the caption
+// rule, the shape holder and the stored form of the skinned window's entry.
+
+#include "skin/boldface.h"
+#include "skin/formbuilder.h"
+#include "skin/formdescription.h"
+#include "skin/formhandlers.h"
+#include "skin/formstyle.h"
+#include "skin/tbutton.h"
+#include "skin/tcoolform.h"
+#include "skin/tedit.h"
+#include "skin/tlabel.h"
+#include "skin/tlistbox.h"
+#include "skin/ttimer.h"

@@ -173,14 +173,8 @@ DecodedJpeg DecodeJpeg(const Bytes& bytes) {
 std::string PicturesDir() {
     return VENDRAL_ASSETS_DIR "/pictures";
 }
-std::string FormsDir() {
-    return VENDRAL_ASSETS_DIR "/forms";
-}
 std::string DemoDir() {
     return VENDRAL_DEMO_DIR;
-}
-std::string AssetsListFile() {
-    return VENDRAL_ASSETS_DIR "/CMakeLists.txt";
 }
 
 BmpFile Background(const std::string& name) {

@@ -64,9 +64,7 @@ DecodedJpeg DecodeJpeg(const Bytes& bytes);
 
 // Where the sources lie, set by the build.
 std::string PicturesDir();
-std::string FormsDir();
 std::string DemoDir();
-std::string AssetsListFile(); // assets/CMakeLists.txt
 
 // The wrapper, then the BMP it carries, of "<name>.pic" under the pictures folder.
 BmpFile Background(const std::string& name);

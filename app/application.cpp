@@ -1,14 +1,13 @@
 #include "app/application.h"
 
 #include "app/errorreport.h"
-#include "app/tform.h"
 
 #include <QHelpEvent>
 #include <QProxyStyle>
 #include <QToolTip>
 #include <QWidget>
-#include <array>
 #include <cctype>
+#include <vector>
 
 namespace {
 constexpr int TooltipDelayMs = 500;
@@ -19,8 +18,9 @@ QString& Title() {
     return title;
 }
 
-std::array<TForm*, 9>& Forms() {
-    static std::array<TForm*, 9> forms{};
+// By window number; as long as the highest number registered.
+std::vector<TForm*>& Forms() {
+    static std::vector<TForm*> forms;
     return forms;
 }
 
@@ -91,13 +91,14 @@ void InstallTooltipTiming(QApplication& application) {
     application.installEventFilter(new TooltipTimer(&application));
 }
 
-TForm* Form(int number) {
-    if (number < 1 || number > 8)
-        return nullptr;
-    return Forms()[number];
+TForm* Form(Window window) {
+    const auto number = static_cast<std::size_t>(window);
+    return number < Forms().size() ? Forms()[number] : nullptr;
 }
 
-void RegisterForm(int number, TForm* form) {
-    if (number >= 1 && number <= 8)
-        Forms()[number] = form;
+void RegisterForm(Window window, TForm* form) {
+    const auto number = static_cast<std::size_t>(window);
+    if (number >= Forms().size())
+        Forms().resize(number + 1, nullptr);
+    Forms()[number] = form;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The application object's program-wide settings and the fixed window set.
 
+#include "app/window.h"
+
 #include <QApplication>
 #include <QString>
 #include <string>
@@ -27,9 +29,9 @@ void SetApplicationTitle(const QString& title);
 // Tooltips rest 500 ms before showing, stay 2500 ms, and move at once to the next control.
 void InstallTooltipTiming(QApplication& application);
 
-// The window set, TForm1 … TForm8 by number; null before the window is created.
-TForm* Form(int number);
-void RegisterForm(int number, TForm* form);
+// The window set; null before the window is created.
+TForm* Form(Window window);
+void RegisterForm(Window window, TForm* form);
 
 // A modal dialog of the program's own: caption the title, no icon, the text, one "OK" button.
 void PlainMessage(const QString& text);

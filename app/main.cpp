@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
 
     WindowSet windows;
     // Runs the main window's show handler (splash, introduction, catalogue) before it appears.
-    Form(1)->Show();
+    Form(Window::Main)->Show();
     application.exec();
     return 0;
 }

@@ -21,6 +21,18 @@ TForm::TForm(const QString& name, QSize clientSize, Placement placement, QPoint 
     resize(clientSize);
 }
 
+TForm::TForm(const QMetaObject& formClass, const FormHandlers& handlers,
+             const ControlFactories& factories)
+    : TForm(LoadFormDescription(QString::fromLatin1(formClass.className())), handlers, factories) {}
+
+TForm::TForm(FormDescription description, const FormHandlers& handlers,
+             const ControlFactories& factories)
+    : TForm(description.className, description.clientSize, description.placement,
+            description.position) {
+    description_ = std::move(description);
+    controls_ = BuildForm(*this, description_, handlers, factories);
+}
+
 TForm::~TForm() = default;
 
 QPoint TForm::FirstPlacement() const {
@@ -78,7 +90,7 @@ void TForm::Close() {
         modalLoop_->exit(0);
         return;
     }
-    if (Form(1) == this) {
+    if (Form(Window::Main) == this) {
         // Posted, so the handler that asked for it finishes first. exit, not quit: quit would
         // first ask every window to close, and the hidden ones refuse.
         QMetaObject::invokeMethod(

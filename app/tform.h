@@ -1,6 +1,9 @@
 #pragma once
-// A window of the program's fixed set. Built hidden at start-up, shown modally (all but the
-// main window), closed by its own painted buttons, and hidden, never destroyed, on close.
+// A window of the program's fixed set. Built hidden at start-up from the description its class
+// names, shown modally (all but the main window), closed by its own painted buttons, and
+// hidden, never destroyed, on close.
+
+#include "skin/skin.h"
 
 #include <QPoint>
 #include <QSize>
@@ -11,11 +14,16 @@ class QEventLoop;
 class TForm : public QWidget {
     Q_OBJECT
 public:
-    enum class Placement { Centred, Fixed };
+    using Placement = FormPlacement;
 
-    // clientSize is the window's client size; a borderless window's size equals it.
+    // A window without a description. clientSize is the window's client size; a borderless
+    // window's size equals it.
     TForm(const QString& name, QSize clientSize, Placement placement, QPoint fixedPosition = {});
     ~TForm() override;
+
+    // What the window was built from, and the controls built, by name.
+    const FormDescription& Description() const { return description_; }
+    const FormControls& Controls() const { return controls_; }
 
     // Runs the show handler, places the window (the first time only) and puts it on screen.
     void Show();
@@ -31,6 +39,12 @@ public:
     QPoint FirstPlacement() const;
 
 protected:
+    // A window of the class formClass (a TFormN's staticMetaObject): loads the description of
+    // that class name, sizes and places the window by it and builds its controls, their events
+    // bound to handlers. factories make the controls of classes the builder does not know.
+    TForm(const QMetaObject& formClass, const FormHandlers& handlers,
+          const ControlFactories& factories = {});
+
     // The show handler: runs before the window is placed and put on screen.
     virtual void FormShow() {}
     // The close handler: runs when the window closes, whatever the cause.
@@ -39,7 +53,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    TForm(FormDescription description, const FormHandlers& handlers,
+          const ControlFactories& factories);
+
     void PlaceOnFirstShow();
+
+    FormDescription description_;
+    FormControls controls_;
 
     Placement placement_;
     QPoint fixedPosition_;

@@ -1,7 +1,9 @@
 #pragma once
-// The fixed set of eight windows, created hidden in order at start-up and released at exit.
+// The program's windows, created hidden in the window table's order at start-up and released
+// at exit in the reverse order.
 
 #include <memory>
+#include <vector>
 
 class TForm;
 
@@ -13,5 +15,5 @@ public:
     WindowSet& operator=(const WindowSet&) = delete;
 
 private:
-    std::unique_ptr<TForm> forms_[8];
+    std::vector<std::unique_ptr<TForm>> forms_;
 };

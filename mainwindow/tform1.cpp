@@ -13,10 +13,6 @@
 
 namespace {
 TForm1* theMainForm = nullptr;
-
-FormDescription Description() {
-    return LoadFormDescription(QStringLiteral("TForm1"));
-}
 } // namespace
 
 TForm1* MainForm() {
@@ -28,40 +24,37 @@ void LoadCatalogue() {
     FillTitleList();
 }
 
-TForm1::TForm1() : TForm1(Description()) {}
-
-TForm1::TForm1(const FormDescription& description)
-    : TForm(description.className, description.clientSize, description.placement,
-            description.position) {
-    const FormHandlers handlers =
-        Bind<TForm1>(this, {
-                               {"Image1Click", &TForm1::Image1Click},
-                               {"RadioImage1Click", &TForm1::RadioImage1Click},
-                               {"RadioImage2Click", &TForm1::RadioImage2Click},
-                               {"imageprev1Click", &TForm1::imageprev1Click},
-                               {"imageprev2Click", &TForm1::imageprev2Click},
-                               {"imageprev3Click", &TForm1::imageprev3Click},
-                               {"imageprev4Click", &TForm1::imageprev4Click},
-                               {"Image2Click", &TForm1::Image2Click},
-                               {"Image5Click", &TForm1::Image5Click},
-                               {"Image6Click", &TForm1::Image6Click},
-                               {"Image7Click", &TForm1::Image7Click},
-                               {"Image8Click", &TForm1::Image8Click},
-                               {"Image9Click", &TForm1::Image9Click},
-                               {"Image10Click", &TForm1::Image10Click},
-                               {"Edit1KeyPress", &TForm1::Edit1KeyPress},
-                               {"ListBox1Click", &TForm1::ListBox1Click},
-                               {"ListBox1KeyDown", &TForm1::ListBox1KeyDown},
-                           });
-    const ControlFactories factories = {
-        {QStringLiteral("TSavePictureDialog"),
-         [](QWidget& form, const ControlDescription& control) -> QObject* {
-             auto* dialog = new TSavePictureDialog(&form);
-             dialog->setObjectName(control.name);
-             return dialog;
-         }},
-    };
-    const FormControls controls = BuildForm(*this, description, handlers, factories);
+TForm1::TForm1()
+    : TForm(staticMetaObject,
+            Bind<TForm1>(this,
+                         {
+                             {"Image1Click", &TForm1::Image1Click},
+                             {"RadioImage1Click", &TForm1::RadioImage1Click},
+                             {"RadioImage2Click", &TForm1::RadioImage2Click},
+                             {"imageprev1Click", &TForm1::imageprev1Click},
+                             {"imageprev2Click", &TForm1::imageprev2Click},
+                             {"imageprev3Click", &TForm1::imageprev3Click},
+                             {"imageprev4Click", &TForm1::imageprev4Click},
+                             {"Image2Click", &TForm1::Image2Click},
+                             {"Image5Click", &TForm1::Image5Click},
+                             {"Image6Click", &TForm1::Image6Click},
+                             {"Image7Click", &TForm1::Image7Click},
+                             {"Image8Click", &TForm1::Image8Click},
+                             {"Image9Click", &TForm1::Image9Click},
+                             {"Image10Click", &TForm1::Image10Click},
+                             {"Edit1KeyPress", &TForm1::Edit1KeyPress},
+                             {"ListBox1Click", &TForm1::ListBox1Click},
+                             {"ListBox1KeyDown", &TForm1::ListBox1KeyDown},
+                         }),
+            {
+                {QStringLiteral("TSavePictureDialog"),
+                 [](QWidget& form, const ControlDescription& control) -> QObject* {
+                     auto* dialog = new TSavePictureDialog(&form);
+                     dialog->setObjectName(control.name);
+                     return dialog;
+                 }},
+            }) {
+    const FormControls& controls = Controls();
     auto image = [&controls](const char* name) { return &controls.Get<TImage>(name); };
     Image1 = image("Image1");
     RadioImage1 = image("RadioImage1");
@@ -90,8 +83,8 @@ TForm1::~TForm1() {
 }
 
 void TForm1::FormShow() {
-    Form(6)->ShowModal();
-    Form(8)->ShowModal();
+    Form(Window::Splash)->ShowModal();
+    Form(Window::Introduction)->ShowModal();
     View().StartDirectory = files::CurrentDirectory();
     TheCatalogue().RecordCount = 0;
     View().SearchMode = 1;
@@ -134,16 +127,16 @@ void TForm1::Image6Click() {
     PageRight();
 }
 void TForm1::Image7Click() {
-    Form(3)->ShowModal();
+    Form(Window::Description)->ShowModal();
 }
 void TForm1::Image8Click() {
     ::Image8Click();
 }
 void TForm1::Image9Click() {
-    Form(5)->ShowModal();
+    Form(Window::PrintConfirmation)->ShowModal();
 }
 void TForm1::Image10Click() {
-    Form(7)->ShowModal();
+    Form(Window::About)->ShowModal();
 }
 void TForm1::Edit1KeyPress(QChar& key) {
     ::Edit1KeyPress(key.unicode());

@@ -7,7 +7,6 @@
 
 #include <array>
 
-struct FormDescription;
 class TEdit;
 class TImage;
 class TListBox;
@@ -41,8 +40,6 @@ protected:
     void FormShow() override;
 
 private:
-    explicit TForm1(const FormDescription& description);
-
     void Image1Click();
     void RadioImage1Click();
     void RadioImage2Click();

@@ -73,7 +73,7 @@ void RunSearch() {
         ++nextHitRow;
     }
     if (nextHitRow == FirstHitRow) {
-        Form(2)->ShowModal();
+        Form(Window::NoHits)->ShowModal();
         return;
     }
     list.AddRow(QString());

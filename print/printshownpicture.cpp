@@ -8,7 +8,7 @@
 #include "print/tform4.h"
 
 void PrintShownPicture() {
-    auto* page = dynamic_cast<TForm4*>(Form(4));
+    auto* page = dynamic_cast<TForm4*>(Form(Window::PrintPage));
     if (!page)
         throw EInvalidOperation("The print page has not been created");
     const CatalogueRecord* record = SelectedRecord();

@@ -8,6 +8,11 @@
 
 namespace {
 
+// The page's elements are not controls: the report layout reads them whole, below.
+QObject* ReadByTheReport(QWidget&, const ControlDescription&) {
+    return nullptr;
+}
+
 ReportLayout ReadLayout(const FormDescription& description) {
     std::vector<QJsonObject> elements;
     for (const ControlDescription& control : description.controls)
@@ -17,12 +22,13 @@ ReportLayout ReadLayout(const FormDescription& description) {
 
 } // namespace
 
-TForm4::TForm4() : TForm4(LoadFormDescription(QStringLiteral("TForm4"))) {}
-
-TForm4::TForm4(const FormDescription& description)
-    : TForm(description.className, description.clientSize, description.placement,
-            description.position) {
-    ReportLayout layout = ReadLayout(description);
+TForm4::TForm4()
+    : TForm(staticMetaObject, {},
+            {{QStringLiteral("TQuickRep"), ReadByTheReport},
+             {QStringLiteral("TQRBand"), ReadByTheReport},
+             {QStringLiteral("TQRLabel"), ReadByTheReport},
+             {QStringLiteral("TQRImage"), ReadByTheReport}}) {
+    ReportLayout layout = ReadLayout(Description());
     qrLabel1_ = std::make_unique<TQRLabel>(layout.label);
     qrImage1_ = std::make_unique<TQRImage>(layout.image);
     detailBand1_ = std::make_unique<TQRBand>(layout.band, *qrLabel1_, *qrImage1_);

@@ -8,8 +8,6 @@
 
 #include <memory>
 
-struct FormDescription;
-
 class TForm4 : public TForm {
     Q_OBJECT
 public:
@@ -22,8 +20,6 @@ public:
     TQRImage& QRImage1() { return *qrImage1_; }
 
 private:
-    explicit TForm4(const FormDescription& description);
-
     std::unique_ptr<TQRLabel> qrLabel1_;
     std::unique_ptr<TQRImage> qrImage1_;
     std::unique_ptr<TQRBand> detailBand1_;

@@ -234,7 +234,7 @@ FormDescription ReadFormDescription(const QByteArray& json) {
 
     const QJsonValue position = root.value("position");
     if (position.isObject()) {
-        form.placement = TForm::Placement::Fixed;
+        form.placement = FormPlacement::Fixed;
         const int left = reader.Int(position.toObject(), "left");
         form.position = QPoint(left, reader.Int(position.toObject(), "top"));
     } else if (position.toString("centred") != "centred") {

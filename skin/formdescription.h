@@ -3,11 +3,11 @@
 // checks the description against the format, so a slip in one shows at start-up, not as a
 // control that silently lacks a setting.
 
-#include "app/tform.h"
-
 #include <QByteArray>
 #include <QJsonObject>
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -59,11 +59,14 @@ struct ControlDescription {
     QJsonObject raw;
 };
 
+// Centred on the screen the first time it is shown, or at its stored place.
+enum class FormPlacement { Centred, Fixed };
+
 struct FormDescription {
     QString className;
     QSize clientSize;
     QString borderStyle;
-    TForm::Placement placement = TForm::Placement::Centred;
+    FormPlacement placement = FormPlacement::Centred;
     QPoint position;
     std::vector<ControlDescription> controls;
 };

@@ -1,6 +1,5 @@
 #include "skin/tcoolform.h"
 
-#include "app/tform.h"
 #include "pictures/pictures.h"
 #include "skin/regiondata.h"
 
@@ -94,9 +93,10 @@ void TCoolForm::ParentChanged() {
         watchedParent_->removeEventFilter(this);
     watchedParent_ = parentWidget();
     if (watchedParent_) {
-        // A form becomes borderless; any other parent keeps its style.
-        if (auto* form = qobject_cast<TForm*>(watchedParent_);
-            form && !form->windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        // A form (a TForm, known here by its class name only) becomes borderless; any other
+        // parent keeps its style.
+        if (QWidget* form = watchedParent_;
+            form->inherits("TForm") && !form->windowFlags().testFlag(Qt::FramelessWindowHint)) {
             const bool shown = form->isVisible();
             form->setWindowFlag(Qt::FramelessWindowHint);
             if (shown)

@@ -14,17 +14,12 @@ const QRect PageBox(19, 52, 715, 415);
 constexpr int Page10Height = 400;
 } // namespace
 
-TForm3::TForm3() : TForm3(LoadFormDescription("TForm3")) {}
-
-TForm3::TForm3(const FormDescription& description)
-    : TForm(description.className, description.clientSize, description.placement,
-            description.position),
-      controls_(BuildForm(*this, description,
-                          Bind(this, {{"Image_okClick", &TForm3::Image_okClick},
-                                      {"Timer1Timer", &TForm3::Timer1Timer}}))),
-      Label1(controls_.Get<TLabel>("Label1")), Button1(controls_.Get<TButton>("Button1")) {
+TForm3::TForm3()
+    : TForm(staticMetaObject, Bind(this, {{"Image_okClick", &TForm3::Image_okClick},
+                                          {"Timer1Timer", &TForm3::Timer1Timer}})),
+      Label1(Controls().Get<TLabel>("Label1")), Button1(Controls().Get<TButton>("Button1")) {
     for (int k = 1; k <= PageCount; ++k)
-        pages_[k - 1] = &controls_.Get<TImage>("Image" + QString::number(k));
+        pages_[k - 1] = &Controls().Get<TImage>("Image" + QString::number(k));
 }
 
 void TForm3::FormShow() {

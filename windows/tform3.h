@@ -4,7 +4,6 @@
 // typed meanwhile do nothing.
 
 #include "app/tform.h"
-#include "skin/skin.h"
 
 #include <array>
 
@@ -27,7 +26,6 @@ public:
     // Puts the focus on Button1, and asks for it when the window is not the active one.
     void HoldFocus();
 
-    const FormControls& Controls() const { return controls_; }
     // Page k (1 … 15).
     TImage& Page(int k) const { return *pages_.at(k - 1); }
 
@@ -36,9 +34,6 @@ protected:
     void FormClose() override;
 
 private:
-    explicit TForm3(const FormDescription& description);
-
-    FormControls controls_;
     TLabel& Label1;
     TButton& Button1;
     std::array<TImage*, PageCount> pages_{};

@@ -2,7 +2,6 @@
 // The print confirmation: yes prints the shown picture and closes, no just closes.
 
 #include "app/tform.h"
-#include "skin/skin.h"
 
 class TForm5 : public TForm {
     Q_OBJECT
@@ -11,11 +10,4 @@ public:
 
     void Image1Click();
     void Image2Click();
-
-    const FormControls& Controls() const { return controls_; }
-
-private:
-    explicit TForm5(const FormDescription& description);
-
-    FormControls controls_;
 };

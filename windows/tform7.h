@@ -2,7 +2,6 @@
 // The about window with the credits, closed by its OK area (which keeps the arrow pointer).
 
 #include "app/tform.h"
-#include "skin/skin.h"
 
 class TForm7 : public TForm {
     Q_OBJECT
@@ -10,11 +9,4 @@ public:
     TForm7();
 
     void Image2Click();
-
-    const FormControls& Controls() const { return controls_; }
-
-private:
-    explicit TForm7(const FormDescription& description);
-
-    FormControls controls_;
 };

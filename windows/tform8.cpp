@@ -9,16 +9,11 @@ constexpr int PageOutOfView = 1023;
 constexpr int PageTop = 30;
 } // namespace
 
-TForm8::TForm8() : TForm8(LoadFormDescription("TForm8")) {}
-
-TForm8::TForm8(const FormDescription& description)
-    : TForm(description.className, description.clientSize, description.placement,
-            description.position),
-      controls_(BuildForm(*this, description,
-                          Bind(this, {{"prevClick", &TForm8::prevClick},
-                                      {"okClick", &TForm8::okClick},
-                                      {"nextClick", &TForm8::nextClick}}))),
-      Image1(controls_.Get<TImage>("Image1")), Image2(controls_.Get<TImage>("Image2")) {}
+TForm8::TForm8()
+    : TForm(staticMetaObject, Bind(this, {{"prevClick", &TForm8::prevClick},
+                                          {"okClick", &TForm8::okClick},
+                                          {"nextClick", &TForm8::nextClick}})),
+      Image1(Controls().Get<TImage>("Image1")), Image2(Controls().Get<TImage>("Image2")) {}
 
 void TForm8::prevClick() {
     Image2.move(PageOutOfView, Image2.y());

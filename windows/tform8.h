@@ -3,7 +3,6 @@
 // nothing records which page is in view.
 
 #include "app/tform.h"
-#include "skin/skin.h"
 
 class TImage;
 
@@ -16,12 +15,7 @@ public:
     void okClick();
     void nextClick();
 
-    const FormControls& Controls() const { return controls_; }
-
 private:
-    explicit TForm8(const FormDescription& description);
-
-    FormControls controls_;
     TImage& Image1;
     TImage& Image2;
 };

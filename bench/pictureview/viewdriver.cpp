@@ -57,7 +57,7 @@ ViewDriver::ViewDriver() : closer_(std::make_unique<ModalCloser>()) {
     });
     QCoreApplication::instance()->installEventFilter(closer_.get());
     windows_ = std::make_unique<WindowSet>();
-    Form(1)->Show();
+    Form(Window::Main)->Show();
     ProcessEvents();
 }
 

@@ -152,7 +152,7 @@ TEST_F(ModalDisplay, ShowHandlerFailureIsReportedAndTheWindowStillShows) {
 
 TEST_F(ModalDisplay, OtherWindowsTakeNoInputWhileOneIsModal) {
     ThrowingForm main("TForm1", QSize(300, 200), TForm::Placement::Centred);
-    RegisterForm(1, &main);
+    RegisterForm(Window::Main, &main);
     main.Show();
     ThrowingForm modal("TForm2", QSize(100, 50), TForm::Placement::Centred);
     bool mainBlocked = false;
@@ -162,5 +162,5 @@ TEST_F(ModalDisplay, OtherWindowsTakeNoInputWhileOneIsModal) {
     });
     modal.ShowModal();
     EXPECT_TRUE(mainBlocked);
-    RegisterForm(1, nullptr);
+    RegisterForm(Window::Main, nullptr);
 }

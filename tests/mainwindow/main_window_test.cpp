@@ -22,7 +22,7 @@ public:
         if (event->type() == QEvent::Show && watched->isWidgetType() &&
             watched->objectName().startsWith("TForm")) {
             shown.push_back(watched->objectName());
-            mainVisibleAtShow.push_back(Form(1) && Form(1)->isVisible());
+            mainVisibleAtShow.push_back(Form(Window::Main) && Form(Window::Main)->isVisible());
         }
         return false;
     }

@@ -119,7 +119,7 @@ void ProgramTest::StartProgram() {
     static ModalCloser closer;
     QCoreApplication::instance()->installEventFilter(&closer);
     windows_ = std::make_unique<WindowSet>();
-    Form(1)->Show();
+    Form(Window::Main)->Show();
     ProcessEvents();
 }
 

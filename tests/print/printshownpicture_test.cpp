@@ -54,7 +54,7 @@ protected:
     void PrintThroughConfirmation() {
         stayedOpen_ = false;
         QTimer::singleShot(0, [this] {
-            TForm* confirmation = Form(5);
+            TForm* confirmation = Form(Window::PrintConfirmation);
             Click(*confirmation, YesFace);
             QTimer::singleShot(0, [this, confirmation] {
                 if ((stayedOpen_ = confirmation->isVisible()))
@@ -63,7 +63,7 @@ protected:
         });
         QTest::mouseClick(Main().Image9, Qt::LeftButton);
         ProcessEvents();
-        EXPECT_FALSE(Form(5)->isVisible());
+        EXPECT_FALSE(Form(Window::PrintConfirmation)->isVisible());
     }
 
     static void Click(QWidget& window, QPoint at) {

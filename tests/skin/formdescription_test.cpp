@@ -27,7 +27,7 @@ TEST(FormDescription, ReadsWindowAndControlSettings) {
     const FormDescription form = ReadFormDescription(kSample);
     EXPECT_EQ(form.className, "TFormX");
     EXPECT_EQ(form.clientSize, QSize(372, 154));
-    EXPECT_EQ(form.placement, TForm::Placement::Fixed);
+    EXPECT_EQ(form.placement, FormPlacement::Fixed);
     EXPECT_EQ(form.position, QPoint(369, 277));
     ASSERT_EQ(form.controls.size(), 4u);
 

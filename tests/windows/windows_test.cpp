@@ -9,7 +9,6 @@
 #include "windows/tform6.h"
 #include "windows/tform7.h"
 #include "windows/tform8.h"
-#include "windows/windows.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -17,6 +16,10 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+template <class Form> std::unique_ptr<TForm> Make() {
+    return std::make_unique<Form>();
+}
 
 void Click(QWidget& control) {
     QTest::mouseClick(&control, Qt::LeftButton);
@@ -32,13 +35,13 @@ struct WindowFacts {
 };
 
 const WindowFacts kWindows[] = {
-    {"TForm2", CreateTForm2, {360, 143}, {340, 120}, {220, 328}},
-    {"TForm3", CreateTForm3, {757, 535}, {750, 520}, {21, 132}},
-    {"TForm5", CreateTForm5, {372, 154}, {340, 120}, {369, 277}},
+    {"TForm2", Make<TForm2>, {360, 143}, {340, 120}, {220, 328}},
+    {"TForm3", Make<TForm3>, {757, 535}, {750, 520}, {21, 132}},
+    {"TForm5", Make<TForm5>, {372, 154}, {340, 120}, {369, 277}},
     // Wider than the screen: left would be negative and stays 0.
-    {"TForm6", CreateTForm6, {817, 670}, {800, 653}, {0, 65}},
-    {"TForm7", CreateTForm7, {706, 490}, {698, 480}, {47, 155}},
-    {"TForm8", CreateTForm8, {789, 567}, {750, 520}, {220, 84}},
+    {"TForm6", Make<TForm6>, {817, 670}, {800, 653}, {0, 65}},
+    {"TForm7", Make<TForm7>, {706, 490}, {698, 480}, {47, 155}},
+    {"TForm8", Make<TForm8>, {789, 567}, {750, 520}, {220, 84}},
 };
 
 class SecondaryWindow : public testing::TestWithParam<WindowFacts> {};
@@ -81,16 +84,16 @@ struct ClickArea {
 };
 
 const ClickArea kAreas[] = {
-    {"TForm6", CreateTForm6, "Image1", {64, 160, 489, 329}, Qt::PointingHandCursor},
-    {"TForm8", CreateTForm8, "prev", {324, 471, 12, 25}, Qt::PointingHandCursor},
-    {"TForm8", CreateTForm8, "ok", {348, 471, 53, 25}, Qt::PointingHandCursor},
-    {"TForm8", CreateTForm8, "next", {415, 471, 12, 25}, Qt::PointingHandCursor},
-    {"TForm2", CreateTForm2, "Image1", {144, 68, 49, 25}, Qt::PointingHandCursor},
-    {"TForm5", CreateTForm5, "Image1", {103, 68, 49, 25}, Qt::PointingHandCursor},
-    {"TForm5", CreateTForm5, "Image2", {180, 68, 49, 25}, Qt::PointingHandCursor},
+    {"TForm6", Make<TForm6>, "Image1", {64, 160, 489, 329}, Qt::PointingHandCursor},
+    {"TForm8", Make<TForm8>, "prev", {324, 471, 12, 25}, Qt::PointingHandCursor},
+    {"TForm8", Make<TForm8>, "ok", {348, 471, 53, 25}, Qt::PointingHandCursor},
+    {"TForm8", Make<TForm8>, "next", {415, 471, 12, 25}, Qt::PointingHandCursor},
+    {"TForm2", Make<TForm2>, "Image1", {144, 68, 49, 25}, Qt::PointingHandCursor},
+    {"TForm5", Make<TForm5>, "Image1", {103, 68, 49, 25}, Qt::PointingHandCursor},
+    {"TForm5", Make<TForm5>, "Image2", {180, 68, 49, 25}, Qt::PointingHandCursor},
     // The one area of the program that keeps the arrow.
-    {"TForm7", CreateTForm7, "Image2", {310, 432, 57, 25}, Qt::ArrowCursor},
-    {"TForm3", CreateTForm3, "Image_ok", {359, 472, 57, 25}, Qt::PointingHandCursor},
+    {"TForm7", Make<TForm7>, "Image2", {310, 432, 57, 25}, Qt::ArrowCursor},
+    {"TForm3", Make<TForm3>, "Image_ok", {359, 472, 57, 25}, Qt::PointingHandCursor},
 };
 
 class ClickAreas : public testing::TestWithParam<ClickArea> {};

@@ -1,0 +1,33 @@
+#include "app/windowtable.h"
+
+#include "mainwindow/tform1.h"
+#include "print/tform4.h"
+#include "windows/tform2.h"
+#include "windows/tform3.h"
+#include "windows/tform5.h"
+#include "windows/tform6.h"
+#include "windows/tform7.h"
+#include "windows/tform8.h"
+
+namespace {
+
+template <class Form> std::unique_ptr<TForm> Make() {
+    return std::make_unique<Form>();
+}
+
+const WindowEntry Table[] = {
+    {Window::Main, "TForm1", Make<TForm1>},
+    {Window::NoHits, "TForm2", Make<TForm2>},
+    {Window::Description, "TForm3", Make<TForm3>},
+    {Window::PrintPage, "TForm4", Make<TForm4>},
+    {Window::PrintConfirmation, "TForm5", Make<TForm5>},
+    {Window::Splash, "TForm6", Make<TForm6>},
+    {Window::About, "TForm7", Make<TForm7>},
+    {Window::Introduction, "TForm8", Make<TForm8>},
+};
+
+} // namespace
+
+std::span<const WindowEntry> WindowTable() {
+    return Table;
+}

@@ -8,9 +8,7 @@
 #include "pictures/pictures.h"
 
 namespace {
-constexpr int SlotCount = 4;
-constexpr int SlotBoxLefts[SlotCount] = {33, 161, 289, 417};
-constexpr int SlotBoxTop = 508;
+constexpr int SlotCount = std::tuple_size_v<decltype(TForm1::imageprev)>;
 
 // The entry the strip and the arrows act on: the selected one, or, when the selected row has
 // no entry behind it (no row, a header or empty row), the entry the view shows.
@@ -66,8 +64,10 @@ void RefreshThumbnails() {
             continue;
         }
         slot.Picture().LoadFromFile("images/" + record->Picture(i));
-        const ThumbnailPlacement placed = FitThumbnail(
-            slot.Picture().Width(), slot.Picture().Height(), SlotBoxLefts[j - 1], SlotBoxTop);
+        const QRect& box = form.imageprevBoxes[j - 1];
+        const ThumbnailPlacement placed =
+            FitThumbnail(slot.Picture().Width(), slot.Picture().Height(),
+                         {box.left(), box.top(), box.width(), box.height()});
         slot.SetStretch(true);
         slot.setGeometry(placed.left, placed.top, placed.width, placed.height);
         slot.show();

@@ -62,6 +62,8 @@ TForm1::TForm1()
     MainImage = image("MainImage");
     imageprev = {image("imageprev1"), image("imageprev2"), image("imageprev3"),
                  image("imageprev4")};
+    for (std::size_t j = 0; j < imageprev.size(); ++j)
+        imageprevBoxes[j] = imageprev[j]->geometry();
     Image2 = image("Image2");
     Image3 = image("Image3");
     Image4 = image("Image4");

@@ -5,6 +5,7 @@
 
 #include "app/tform.h"
 
+#include <QRect>
 #include <array>
 
 class TEdit;
@@ -23,6 +24,8 @@ public:
     TImage* RadioImage2 = nullptr;
     TImage* MainImage = nullptr;
     std::array<TImage*, 4> imageprev{};
+    // Where the description puts each strip slot; the slot itself moves to fit its thumbnail.
+    std::array<QRect, 4> imageprevBoxes{};
     TImage* Image2 = nullptr;
     TImage* Image3 = nullptr;
     TImage* Image4 = nullptr;

@@ -3,21 +3,20 @@
 static_assert(sizeof(long double) > sizeof(double),
               "the thumbnail fit needs extended-precision long double");
 
-ThumbnailPlacement FitThumbnail(int pictureWidth, int pictureHeight, int boxLeft, int boxTop) {
+ThumbnailPlacement FitThumbnail(int pictureWidth, int pictureHeight, const ThumbnailBox& box) {
     double w = pictureWidth;
     double h = pictureHeight;
-    if (w > ThumbnailBox) {
-        const long double q = static_cast<long double>(ThumbnailBox) / w;
+    if (w > box.width) {
+        const long double q = static_cast<long double>(box.width) / w;
         h = static_cast<double>(q * h);
-        w = ThumbnailBox;
+        w = box.width;
     }
-    if (h > ThumbnailBox) {
-        const long double r = static_cast<long double>(h) / ThumbnailBox;
+    if (h > box.height) {
+        const long double r = static_cast<long double>(h) / box.height;
         w = static_cast<double>(w / r);
-        h = ThumbnailBox;
+        h = box.height;
     }
     const int width = static_cast<int>(w);
     const int height = static_cast<int>(h);
-    return {boxLeft + (ThumbnailBox - width) / 2, boxTop + (ThumbnailBox - height) / 2, width,
-            height};
+    return {box.left + (box.width - width) / 2, box.top + (box.height - height) / 2, width, height};
 }

@@ -1,9 +1,15 @@
 #pragma once
-// Where a thumbnail slot goes inside its 112 x 112 box. The arithmetic is extended precision
+// Where a thumbnail slot goes inside its box. The arithmetic is extended precision
 // with each scaled result rounded to a double before truncation: that order decides the last
 // pixel (plain doubles give 83 instead of 84 for a 600 x 800 picture).
 
-inline constexpr int ThumbnailBox = 112;
+// A slot's box on the main window, where the window's description puts the slot.
+struct ThumbnailBox {
+    int left;
+    int top;
+    int width;
+    int height;
+};
 
 struct ThumbnailPlacement {
     int left;
@@ -12,4 +18,4 @@ struct ThumbnailPlacement {
     int height;
 };
 
-ThumbnailPlacement FitThumbnail(int pictureWidth, int pictureHeight, int boxLeft, int boxTop);
+ThumbnailPlacement FitThumbnail(int pictureWidth, int pictureHeight, const ThumbnailBox& box);

@@ -23,7 +23,8 @@ class ThumbnailFitTable : public testing::TestWithParam<FitCase> {};
 
 TEST_P(ThumbnailFitTable, GivesTheSlotSizeAndOffset) {
     const FitCase c = GetParam();
-    const ThumbnailPlacement placed = FitThumbnail(c.pictureWidth, c.pictureHeight, 289, 508);
+    const ThumbnailPlacement placed =
+        FitThumbnail(c.pictureWidth, c.pictureHeight, {289, 508, 112, 112});
     EXPECT_EQ(placed.width, c.slotWidth);
     EXPECT_EQ(placed.height, c.slotHeight);
     EXPECT_EQ(placed.left, 289 + c.offsetLeft);

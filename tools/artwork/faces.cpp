@@ -149,7 +149,7 @@ void PaintTriangle(QPainter& painter, const QRect& box, bool pointsLeft, const Q
 }
 
 QImage RadioFace(bool selected, const QRectF& ring) {
-    QImage image(RadioSize, QImage::Format_RGB32);
+    QImage image(MainLayout::RadioControl1().size(), QImage::Format_RGB32);
     image.fill(Palette::Ground);
     QPainter painter(&image);
     PaintRadio(painter, ring, selected);
@@ -157,7 +157,7 @@ QImage RadioFace(bool selected, const QRectF& ring) {
 }
 
 QImage ChevronFace(bool pointsLeft, bool active, const QColor& ground) {
-    QImage image(ChevronSize, QImage::Format_RGB32);
+    QImage image(MainLayout::LeftChevron().size(), QImage::Format_RGB32);
     image.fill(ground);
     QPainter painter(&image);
     PaintChevron(painter, image.rect(), pointsLeft,

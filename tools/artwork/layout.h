@@ -1,6 +1,7 @@
 #pragma once
 // Where things lie on the backgrounds. Areas are left, top to right, bottom with right and
 // bottom exclusive; the click areas of the windows sit on these faces, so they must not move.
+// Where the artwork paints exactly under a control, the window description says where.
 
 #include <QRect>
 
@@ -8,14 +9,21 @@ constexpr QRect Area(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left, bottom - top);
 }
 
+// The control's box in the built-in description of the window class; throws when the
+// description has no such control.
+QRect ControlBox(const char* formClass, const char* control);
+
 namespace MainLayout {
 constexpr QSize Size(800, 653);
 constexpr QRect PicturePanel = Area(13, 15, 552, 475);
 constexpr QRect StripPanel = Area(13, 490, 552, 637);
-constexpr int SlotLefts[4] = {33, 161, 289, 417};
-constexpr int SlotTop = 508, SlotSize = 112;
-constexpr QRect LeftChevron = Area(16, 547, 28, 578);
-constexpr QRect RightChevron = Area(537, 547, 549, 578);
+// The paging arrows' click areas, painted with a chevron each.
+inline QRect LeftChevron() {
+    return ControlBox("TForm1", "Image5");
+}
+inline QRect RightChevron() {
+    return ControlBox("TForm1", "Image6");
+}
 constexpr QRect SaveFace = Area(565, 18, 656, 46);
 constexpr QRect PrintFace = Area(667, 18, 746, 46);
 constexpr QRect ExitFace = Area(757, 18, 784, 46);
@@ -27,7 +35,13 @@ constexpr QRect Radio1 = Area(570, 461, 589, 481);
 constexpr QRect Radio1Caption = Area(598, 464, 792, 480);
 constexpr QRect Radio2 = Area(570, 488, 589, 508);
 constexpr QRect Radio2Caption = Area(598, 491, 775, 507);
-constexpr QPoint RadioControl1(569, 459), RadioControl2(569, 487); // 24 x 24 pictures on top
+// The radio pictures lie on top of the painted rings.
+inline QRect RadioControl1() {
+    return ControlBox("TForm1", "RadioImage1");
+}
+inline QRect RadioControl2() {
+    return ControlBox("TForm1", "RadioImage2");
+}
 constexpr QRect Logo = Area(633, 527, 726, 632);
 } // namespace MainLayout
 
@@ -52,7 +66,6 @@ constexpr QSize Size(800, 653);
 constexpr int PageRight = 625; // columns up to 624 are page, the rest a tan band
 constexpr QRect Title = Area(66, 65, 558, 89);
 constexpr QRect Photo = Area(67, 161, 553, 484);
-constexpr QRect PhotoControl(64, 160, 489, 329);
 constexpr QRect Credit = Area(117, 557, 495, 611);
 constexpr QRect Logo = Area(664, 500, 767, 617);
 } // namespace SplashLayout
@@ -74,8 +87,6 @@ constexpr QRect NextTriangle = Area(417, 476, 426, 489);
 } // namespace IntroLayout
 
 // Sizes of the built-in JPEG pictures.
-constexpr QSize RadioSize(24, 24);
-constexpr QSize ChevronSize(12, 31);
 constexpr QSize DescriptionPageSizes[15] = {
     {715, 398}, {713, 344}, {715, 420}, {715, 408}, {715, 409}, {716, 344}, {713, 405}, {716, 406},
     {714, 410}, {711, 407}, {713, 358}, {716, 411}, {714, 362}, {714, 374}, {715, 376}};

@@ -33,8 +33,8 @@ QImage PaintMainBackground() {
 
     PaintPanel(painter, PicturePanel, Palette::Panel, 4);
     PaintPanel(painter, StripPanel, Palette::Panel, 4);
-    PaintChevron(painter, LeftChevron, true, Palette::ChevronFill, Palette::ChevronEdge);
-    PaintChevron(painter, RightChevron, false, Palette::ChevronFill, Palette::ChevronEdge);
+    PaintChevron(painter, LeftChevron(), true, Palette::ChevronFill, Palette::ChevronEdge);
+    PaintChevron(painter, RightChevron(), false, Palette::ChevronFill, Palette::ChevronEdge);
 
     PaintRaisedFace(painter, SaveFace, Palette::MainFace);
     LetterFace(painter, SaveFace, QStringLiteral("Mentés"));

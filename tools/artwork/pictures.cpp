@@ -21,9 +21,9 @@ void WriteBuiltInPictures(const QString& dir) {
     // Each radio picture draws its ring exactly over the ring painted beneath it.
     using namespace MainLayout;
     WriteJpegPicture(dir, "TForm1_RadioImage1",
-                     RadioFace(true, QRectF(Radio1.translated(-RadioControl1))), 95);
+                     RadioFace(true, QRectF(Radio1.translated(-RadioControl1().topLeft()))), 95);
     WriteJpegPicture(dir, "TForm1_RadioImage2",
-                     RadioFace(false, QRectF(Radio2.translated(-RadioControl2))), 95);
+                     RadioFace(false, QRectF(Radio2.translated(-RadioControl2().topLeft()))), 95);
 
     for (int k = 1; k <= 15; ++k)
         WriteJpegPicture(dir, QString("TForm3_Image%1").arg(k), PaintDescriptionPage(k));

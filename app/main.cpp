@@ -1,4 +1,4 @@
-// The program: builds the eight windows, shows the main window, runs the event loop.
+// The program: builds the window set, shows the main window, runs the event loop.
 
 #include "app/application.h"
 #include "app/tform.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Runs the real program in-process under the offscreen platform: a catalogue folder made for
-// the test, the eight windows, and the main window's start-up with the splash and the
+// the test, the window set, and the main window's start-up with the splash and the
 // introduction closed as soon as they open.
 
 #include <QColor>

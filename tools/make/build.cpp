@@ -120,7 +120,7 @@ int RunBuild(const CommandOptions& options) {
         return BadArguments;
     }
     if (IsWithin(options.from, options.to)) {
-        ReportFailure("the catalogue folder must lie outside the source folder");
+        ReportFailure("the source folder lies within the catalogue folder, which a build replaces");
         return BadArguments;
     }
     if (std::string why = TargetRefusal(options.to, options.force, CatalogueFileName);

@@ -137,7 +137,8 @@ int RunImport(const CommandOptions& options) {
         return BadArguments;
     }
     if (IsWithin(options.from, options.to)) {
-        ReportFailure("the source folder must lie outside the catalogue folder");
+        ReportFailure(
+            "the catalogue folder lies within the source folder, which an import replaces");
         return BadArguments;
     }
     if (std::string why = TargetRefusal(options.to, options.force, SourceFileName); !why.empty()) {

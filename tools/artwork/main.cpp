@@ -18,8 +18,9 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Paints the window artwork and the demo catalogue.");
     parser.addHelpOption();
-    parser.addOption({"no-demo", "Write only the built-in pictures."});
-    parser.addPositionalArgument("root", "The source tree: writes assets/pictures and demo.");
+    parser.addOption({"no-demo", "Write only the built-in pictures, not the demo's source."});
+    parser.addPositionalArgument(
+        "root", "The source tree: writes assets/pictures, demo-source and tools/make/faces.");
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
     try {
         WriteBuiltInPictures(root + "/assets/pictures");
         if (!parser.isSet("no-demo"))
-            WriteDemo(root + "/demo");
+            WriteDemo(root);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vendral-artwork: %s\n", error.what());
         return 1;

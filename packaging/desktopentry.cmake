@@ -6,7 +6,8 @@ else()
     set(datadir "${CMAKE_INSTALL_PREFIX}/${VENDRAL_DATADIR}")
 endif()
 set(VENDRAL_DEMO_DIR "${datadir}/vendral/demo")
-configure_file("${VENDRAL_DESKTOP_TEMPLATE}" "${VENDRAL_DESKTOP_STAGING}/${VENDRAL_APP_ID}.desktop"
-               @ONLY)
-file(INSTALL DESTINATION "${datadir}/applications" TYPE FILE
-     FILES "${VENDRAL_DESKTOP_STAGING}/${VENDRAL_APP_ID}.desktop")
+# A folder of its own for each destination: a package and a plain install may run at once.
+string(MD5 destination "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+set(staged "${VENDRAL_DESKTOP_STAGING}/${destination}/${VENDRAL_APP_ID}.desktop")
+configure_file("${VENDRAL_DESKTOP_TEMPLATE}" "${staged}" @ONLY)
+file(INSTALL DESTINATION "${datadir}/applications" TYPE FILE FILES "${staged}")

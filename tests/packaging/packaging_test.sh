@@ -62,7 +62,8 @@ check_start() {
     # As a desktop does: the command found on the PATH, started in the entry's folder.
     (cd "$demo" && PATH="$prefix/bin:$PATH" exec $command) >"$work/start.log" 2>&1 &
     program=$!
-    trap 'kill "$program" 2>/dev/null || true' EXIT
+    # Gone before the next test uses the X server.
+    trap '{ kill "$program" && wait "$program"; } 2>/dev/null || true' EXIT
 
     local window="" found=""
     for _ in $(seq 150); do

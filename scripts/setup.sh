@@ -3,11 +3,12 @@
 VENDRAL_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libjpeg62-turbo-dev libgtest-dev
-    fonts-ebgaramond
+    fonts-ebgaramond qt6-image-formats-plugins
 )
 VENDRAL_TEST_PACKAGES=(
     xvfb xauth xdotool imagemagick x11-utils clang-format
-    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libjpeg-turbo-progs
+    desktop-file-utils appstream groff-base dpkg-dev file
 )
 
 vendral_install() {

@@ -67,9 +67,9 @@ TEST(DemoCatalogue, LoadsEighteenEntriesWithTheRangeOfPictureCounts) {
     EXPECT_GE(withoutIndex, 2) << "some entries have no index lines";
 }
 
-TEST(DemoCatalogue, EveryPictureIsABaselineJpegOfVariedSize) {
+// vendral-make fits every picture into the main picture area, so none overhangs the frame.
+TEST(DemoCatalogue, EveryPictureIsABaselineJpegThatFitsTheFrame) {
     const auto catalogue = LoadDemo();
-    int smaller = 0, larger = 0, huge = 0;
     std::uintmax_t total = 0;
     for (int k = 1; k <= catalogue->RecordCount; ++k) {
         const CatalogueRecord& record = catalogue->Record(k);
@@ -80,17 +80,13 @@ TEST(DemoCatalogue, EveryPictureIsABaselineJpegOfVariedSize) {
             const JpegMarkers jpeg = ReadJpegMarkers(bytes);
             EXPECT_EQ(jpeg.frameMarker, 0xC0) << path;
             EXPECT_EQ(jpeg.components, 3) << path;
-            smaller += jpeg.width <= 529 && jpeg.height <= 450;
-            larger += jpeg.width > 529 || jpeg.height > 450;
-            huge += jpeg.width >= 4000 && jpeg.height >= 3000;
+            EXPECT_LE(jpeg.width, 529) << path;
+            EXPECT_LE(jpeg.height, 450) << path;
         }
     }
     for (const auto& entry : std::filesystem::recursive_directory_iterator(DemoDir()))
         if (entry.is_regular_file())
             total += entry.file_size();
-    EXPECT_GE(smaller, 5);
-    EXPECT_GE(larger, 5);
-    EXPECT_GE(huge, 1);
     EXPECT_LT(total, 30u * 1024 * 1024) << "the demo folder is too large";
 }
 

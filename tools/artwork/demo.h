@@ -1,6 +1,7 @@
 #pragma once
-// The demo catalogue folder: datas.dat, images/ and the six face files.
+// The demo catalogue's source (root/demo-source: catalogue.txt and the pictures) and
+// vendral-make's built-in faces (root/tools/make/faces); `vendral-make build` makes demo/.
 
 #include <QString>
 
-void WriteDemo(const QString& demoDir);
+void WriteDemo(const QString& root);

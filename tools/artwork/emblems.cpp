@@ -51,6 +51,10 @@ QPainterPath FigureDetails() {
 
 } // namespace
 
+QPainterPath EmblemFigure() {
+    return StandingFigure().subtracted(FigureDetails());
+}
+
 void PaintOwnerLogo(QPainter& painter, const QRectF& area, const QColor& ink) {
     // Work at a large size and fit the whole emblem into the area at the end.
     const QFont font = SerifFont(Face::Regular, 40);
@@ -61,7 +65,7 @@ void PaintOwnerLogo(QPainter& painter, const QRectF& area, const QColor& ink) {
         -line1.boundingRect().left() + (width - line1.boundingRect().width()) / 2, 0);
     line2 = line2.translated(-line2.boundingRect().left(), 0);
 
-    QPainterPath figure = StandingFigure().subtracted(FigureDetails());
+    QPainterPath figure = EmblemFigure();
     const qreal figureScale = 2.1;
     QTransform place;
     place.translate(width / 2 - 30 * figureScale, 0);

@@ -3,8 +3,11 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRectF>
 
+// The collection's standing figure with its halo and pedestal, 60 wide and 100 tall.
+QPainterPath EmblemFigure();
 // A small standing figure above the owner's two-line name; its ink fills `area`.
 void PaintOwnerLogo(QPainter& painter, const QRectF& area, const QColor& ink);
 // One of four supporters' emblems (0 to 3) inside `box`.

@@ -1,0 +1,200 @@
+// vendral-make on real folders: the demo's round trip, the refusals with their lines, the
+// fitting rule and the turning of camera photographs.
+
+#include "pictures/jpegencoder.h"
+#include "pictures/jpegreader.h"
+#include "tests/core/tempfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string Root = VENDRAL_SOURCE_DIR;
+
+struct Outcome {
+    int status = -1;
+    std::string output; // standard output and error
+};
+
+Outcome Make(const std::string& arguments) {
+    const std::string command = std::string(VENDRAL_MAKE) + " " + arguments + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    Outcome run;
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.output.append(buffer, got);
+    const int status = ::pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+struct Decoded {
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> rgb;
+    const std::uint8_t* At(int x, int y) const { return &rgb[(std::size_t(y) * width + x) * 3]; }
+};
+
+Decoded Decode(const std::string& bytes) {
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    JpegHeader header;
+    Decoded out;
+    if (ReadJpegHeader(data, bytes.size(), header) != 0 || header.grayscale)
+        return out;
+    out.width = header.width;
+    out.height = header.height;
+    out.rgb.resize(std::size_t(out.width) * out.height * 3);
+    int rows = 0;
+    DecodeJpegRows(data, bytes.size(), false, out.width, out.height, out.rgb.data(), out.width * 3,
+                   rows);
+    return out;
+}
+
+// A JPEG of one colour with a red top-left quarter, optionally with an EXIF orientation.
+std::string Photograph(int width, int height, int orientation = 0) {
+    std::vector<std::uint8_t> rgb(std::size_t(width) * height * 3);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const bool red = x < width / 2 && y < height / 2;
+            std::uint8_t* p = &rgb[(std::size_t(y) * width + x) * 3];
+            p[0] = red ? 220 : 30, p[1] = 40, p[2] = red ? 30 : 200;
+        }
+    }
+    const auto jpeg = EncodeJpeg(rgb.data(), width, height, false, 80);
+    std::string bytes(jpeg.begin(), jpeg.end());
+    if (orientation == 0)
+        return bytes;
+    // APP1 "Exif", a big-endian TIFF header and one directory entry: orientation, a SHORT.
+    const std::string exif =
+        std::string("Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01", 24) + char(0) +
+        char(orientation) + std::string(6, '\0');
+    const std::string segment = std::string("\xFF\xE1") + char((exif.size() + 2) >> 8) +
+                                char((exif.size() + 2) & 0xFF) + exif;
+    return bytes.insert(2, segment);
+}
+
+} // namespace
+
+TEST(VendralMake, DemoSourceBuildsTheDemoAndImportBuildsItBack) {
+    TempFolder temp;
+    const Outcome build = Make("build --quiet " + Root + "/demo-source " + temp / "demo");
+    ASSERT_EQ(build.status, 0) << build.output;
+    EXPECT_EQ(ReadBytes(temp / "demo/datas.dat"), ReadBytes(Root + "/demo/datas.dat"));
+    // Pictures as the viewer sees them: the same size; byte for byte where nothing changed.
+    for (const auto& file : fs::directory_iterator(Root + "/demo-source/images")) {
+        const std::string name = file.path().filename().string();
+        const std::string made = ReadBytes(temp / ("demo/images/" + name));
+        const std::string source = ReadBytes(file.path().string());
+        const Decoded madeJpeg = Decode(made),
+                      shipped = Decode(ReadBytes(Root + "/demo/images/" + name));
+        EXPECT_EQ(madeJpeg.width, shipped.width) << name;
+        EXPECT_EQ(madeJpeg.height, shipped.height) << name;
+        if (Decode(source).width == madeJpeg.width) {
+            EXPECT_EQ(made, source) << name;
+        }
+    }
+    for (const char* face : {"radioon.jpg", "activearrowleft.jpg", "inactivearrowright.jpg"})
+        EXPECT_EQ(ReadBytes(temp / ("demo/" + std::string(face))),
+                  ReadBytes(Root + "/demo/" + face));
+
+    // A catalogue made by hand comes back byte for byte after import and build.
+    ASSERT_EQ(Make("import --quiet " + Root + "/demo " + temp / "source").status, 0);
+    const Outcome again = Make("build --quiet " + temp / "source" + " " + temp / "again");
+    ASSERT_EQ(again.status, 0) << again.output;
+    EXPECT_EQ(ReadBytes(temp / "again/datas.dat"), ReadBytes(Root + "/demo/datas.dat"));
+}
+
+TEST(VendralMake, RefusesABadSourceNamingEveryLineAndWritesNothing) {
+    TempFolder temp;
+    temp.Write("src/images/a.jpg", Photograph(40, 30));
+    temp.Write("src/images/broken.jpg", "\xFF\xD8\xFF not really a picture");
+    std::string text = "# lines 1-2 are comments\n\n"
+                       "entry: A → B\n" // 3: not in code page 1250
+                       "place: " +
+                       std::string(256, 'x') +
+                       "\n" // 4: 256 bytes
+                       "time: 1500\n";
+    for (int i = 0; i < 51; ++i) // 6..56, the 51st on 56
+        text += "index: i\n";
+    for (int i = 0; i < 51; ++i) // 57..107, the 51st on 107
+        text += "picture: a.jpg\n";
+    text += "entry: second\nplace: p\ntime: t\n" // 108..110
+            "picture: missing.jpg\n"             // 111
+            "picture: broken.jpg\n"              // 112
+            "picture: sub/a.jpg\n"               // 113
+            "picture: readme\n"                  // 114
+            "colour: red\n";                     // 115
+    for (int k = 3; k <= 41; ++k)                // the 41st entry on line 116 + 4 * 38
+        text += "entry: e\nplace: p\ntime: t\npicture: a.jpg\n";
+    temp.Write("src/catalogue.txt", text);
+
+    const Outcome run = Make("build " + temp / "src" + " " + temp / "out");
+    EXPECT_EQ(run.status, 1);
+    const std::string file = temp / "src/catalogue.txt";
+    for (const std::string expected :
+         {":3: the title holds \"→\" (U+2192), which code page 1250 cannot hold",
+          ":4: the place line is 256 bytes long", ":56: index line 51: an entry holds at most 50",
+          ":107: picture 51: an entry holds at most 50 pictures",
+          ":111: images/missing.jpg is not in the source folder",
+          ":112: images/broken.jpg cannot be read",
+          ":113: the picture name \"sub/a.jpg\" holds a folder",
+          ":114: the picture name \"readme\" has no extension", ":115: unknown field \"colour\"",
+          ":268: entry 41: a catalogue holds at most 40 entries"})
+        EXPECT_NE(run.output.find(file + expected), std::string::npos) << expected << "\n"
+                                                                       << run.output;
+    EXPECT_FALSE(fs::exists(temp / "out"));
+    for (const auto& entry : fs::directory_iterator(temp.Path()))
+        EXPECT_TRUE(entry.path().filename() == "src") << "left behind: " << entry.path();
+}
+
+TEST(VendralMake, ReplacesOnlyWithForceAndOnlyACatalogueFolder) {
+    TempFolder temp;
+    temp.Write("src/images/a.jpg", Photograph(40, 30));
+    temp.Write("src/catalogue.txt", "entry: t\nplace: p\ntime: t\npicture: a.jpg\n");
+    temp.Write("out/datas.dat", "0\r\n");
+    temp.Write("home/letter.txt", "not a catalogue");
+    EXPECT_EQ(Make("build " + temp / "src" + " " + temp / "out").status, 2);
+    EXPECT_EQ(ReadBytes(temp / "out/datas.dat"), "0\r\n");
+    EXPECT_EQ(Make("build --force " + temp / "src" + " " + temp / "home").status, 2);
+    EXPECT_TRUE(fs::exists(temp / "home/letter.txt"));
+    EXPECT_EQ(Make("build --force " + temp / "src" + " " + temp / "src").status, 2);
+    EXPECT_EQ(Make("build --quiet --force " + temp / "src" + " " + temp / "out").status, 0);
+    EXPECT_EQ(ReadBytes(temp / "out/datas.dat"), "1\r\nt\r\np\r\nt\r\n##\r\na.jpg\r\n##\r\n");
+    EXPECT_EQ(Make("frobnicate a b").status, 2);
+}
+
+TEST(VendralMake, FitsPicturesIntoTheFrameAndTurnsThemUpright) {
+    TempFolder temp;
+    const std::string small = Photograph(400, 300);
+    temp.Write("src/images/landscape.jpg", Photograph(6000, 4000));
+    temp.Write("src/images/portrait.jpg", Photograph(3000, 4000));
+    temp.Write("src/images/small.jpg", small);
+    // Stored lying on its side, 800 x 600, to be turned a quarter clockwise: 600 x 800 upright.
+    temp.Write("src/images/turned.jpg", Photograph(800, 600, 6));
+    temp.Write("src/catalogue.txt", "entry: t\nplace: p\ntime: t\npicture: landscape.jpg\n"
+                                    "picture: portrait.jpg\npicture: small.jpg\n"
+                                    "picture: turned.jpg\n");
+    const Outcome run = Make("build --quiet " + temp / "src" + " " + temp / "out");
+    ASSERT_EQ(run.status, 0) << run.output;
+
+    const Decoded landscape = Decode(ReadBytes(temp / "out/images/landscape.jpg"));
+    EXPECT_EQ(landscape.width, 529);
+    EXPECT_EQ(landscape.height, 353);
+    const Decoded portrait = Decode(ReadBytes(temp / "out/images/portrait.jpg"));
+    EXPECT_EQ(portrait.width, 338);
+    EXPECT_EQ(portrait.height, 450);
+    EXPECT_EQ(ReadBytes(temp / "out/images/small.jpg"), small);
+
+    const Decoded turned = Decode(ReadBytes(temp / "out/images/turned.jpg"));
+    ASSERT_EQ(turned.width, 338);
+    ASSERT_EQ(turned.height, 450);
+    // The stored top-left quarter is the upright picture's top-right one.
+    EXPECT_GT(turned.At(turned.width - 20, 20)[0], 150);
+    EXPECT_LT(turned.At(20, 20)[0], 100);
+    EXPECT_LT(turned.At(turned.width - 20, turned.height - 20)[0], 100);
+}

@@ -1,0 +1,151 @@
+#include "tools/make/picturefile.h"
+
+#include "core/files.h"
+#include "pictures/jpegencoder.h"
+#include "tools/make/writefile.h"
+
+#include <QImageReader>
+#include <QPainter>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr int Quality = 90;
+
+bool IsJpeg(const std::vector<std::uint8_t>& bytes) {
+    return bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF;
+}
+
+QSize Transposed(QSize size, int orientation) {
+    return orientation >= 5 ? size.transposed() : size;
+}
+
+QImage Upright(const QImage& image, int orientation) {
+    const QTransform quarter = QTransform().rotate(90);
+    switch (orientation) {
+    case 2:
+        return image.mirrored(true, false);
+    case 3:
+        return image.mirrored(true, true);
+    case 4:
+        return image.mirrored(false, true);
+    case 5:
+        return image.transformed(quarter).mirrored(true, false);
+    case 6:
+        return image.transformed(quarter);
+    case 7:
+        return image.transformed(quarter).mirrored(false, true);
+    case 8:
+        return image.transformed(QTransform().rotate(270));
+    default:
+        return image;
+    }
+}
+
+// Transparent parts show the paper white of a print, not black.
+QImage Opaque(const QImage& image) {
+    if (!image.hasAlphaChannel())
+        return image;
+    QImage canvas(image.size(), QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.drawImage(0, 0, image);
+    painter.end();
+    return canvas;
+}
+
+std::string WriteJpeg(const QImage& picture, bool gray, const std::string& target) {
+    const QImage plain =
+        picture.convertToFormat(gray ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+    const int rowBytes = plain.width() * (gray ? 1 : 3);
+    std::vector<std::uint8_t> pixels(std::size_t(rowBytes) * plain.height());
+    for (int y = 0; y < plain.height(); ++y)
+        std::copy_n(plain.constScanLine(y), rowBytes,
+                    pixels.begin() + std::ptrdiff_t(y) * rowBytes);
+    const std::vector<std::uint8_t> jpeg =
+        EncodeJpeg(pixels.data(), plain.width(), plain.height(), gray, Quality);
+    return WriteWholeFile(target, {reinterpret_cast<const char*>(jpeg.data()), jpeg.size()});
+}
+
+QImage ScaledTo(const QImage& image, QSize size) {
+    return image.size() == size
+               ? image
+               : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace
+
+QSize FittedSize(QSize upright) {
+    if (upright.width() <= FrameWidth && upright.height() <= FrameHeight)
+        return upright;
+    const double scale =
+        std::min(double(FrameWidth) / upright.width(), double(FrameHeight) / upright.height());
+    auto side = [scale](int length, int limit) {
+        return std::clamp(int(std::lround(length * scale)), 1, limit);
+    };
+    return {side(upright.width(), FrameWidth), side(upright.height(), FrameHeight)};
+}
+
+std::string ProbePicture(const std::string& path, PictureFacts& facts) {
+    const files::ReadResult file = files::ReadWholeFile(path);
+    if (file.error != 0)
+        return std::strerror(file.error);
+    facts = PictureFacts{};
+    if (IsJpeg(file.bytes)) {
+        facts.jpeg = true;
+        if (std::string why = ProbeJpeg(file.bytes, facts.jpegFacts); !why.empty())
+            return why;
+        facts.upright = Transposed({facts.jpegFacts.width, facts.jpegFacts.height},
+                                   facts.jpegFacts.orientation);
+        return {};
+    }
+    QImageReader reader(QString::fromStdString(path));
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    if (!reader.canRead() || !stored.isValid())
+        return "not a picture vendral-make can read (JPEG, PNG, TIFF, BMP, GIF, WebP): " +
+               reader.errorString().toStdString();
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    facts.upright = turned ? stored.transposed() : stored;
+    return {};
+}
+
+bool CopiesAsItIs(const PictureFacts& facts) {
+    const JpegFacts& jpeg = facts.jpegFacts;
+    return facts.jpeg && jpeg.baseline && !jpeg.cmyk && jpeg.orientation == 1 &&
+           FittedSize(facts.upright) == facts.upright;
+}
+
+std::string WriteCataloguePicture(const std::string& source, const PictureFacts& facts,
+                                  const std::string& target) {
+    const QSize fitted = FittedSize(facts.upright);
+    if (!facts.jpeg) {
+        QImageReader reader(QString::fromStdString(source));
+        reader.setAutoTransform(true);
+        const QImage image = reader.read();
+        if (image.isNull())
+            return reader.errorString().toStdString();
+        return WriteJpeg(ScaledTo(Opaque(image), fitted), image.isGrayscale(), target);
+    }
+    if (CopiesAsItIs(facts)) {
+        const auto failure = files::CopyFileReplacing(source, target);
+        return failure ? *failure : std::string();
+    }
+    const files::ReadResult file = files::ReadWholeFile(source);
+    if (file.error != 0)
+        return std::strerror(file.error);
+    // Scale in the stored frame, then turn: turning the small picture is cheaper.
+    const int orientation = facts.jpegFacts.orientation;
+    const QSize stored = Transposed(fitted, orientation);
+    QImage decoded;
+    const int eighths = ScaleEighths(facts.jpegFacts, stored.width(), stored.height());
+    if (std::string why = DecodeJpegScaled(file.bytes, facts.jpegFacts, eighths, decoded);
+        !why.empty())
+        return why;
+    return WriteJpeg(Upright(ScaledTo(decoded, stored), orientation), facts.jpegFacts.grayscale,
+                     target);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// One picture of the catalogue: what a source file is, and turning it into the JPEG the viewer
+// shows in its 529 x 450 frame.
+
+#include "tools/make/jpegsource.h"
+
+#include <QSize>
+
+#include <string>
+
+inline constexpr int FrameWidth = 529, FrameHeight = 450;
+
+// The size that fits the frame keeping the proportions; never larger than the picture.
+QSize FittedSize(QSize upright);
+
+struct PictureFacts {
+    bool jpeg = false;
+    JpegFacts jpegFacts; // when jpeg
+    QSize upright;       // after turning by the EXIF orientation
+};
+
+// "" when the file is a picture we can read (its headers only), otherwise why not.
+std::string ProbePicture(const std::string& path, PictureFacts& facts);
+
+// True when the file can go into the catalogue byte for byte: a baseline JPEG that needs no
+// turning and already fits.
+bool CopiesAsItIs(const PictureFacts& facts);
+
+// Writes target as a baseline JPEG that fits the frame: a copy when CopiesAsItIs, otherwise
+// decoded, turned upright, scaled down smoothly and encoded. "" or the failure.
+std::string WriteCataloguePicture(const std::string& source, const PictureFacts& facts,
+                                  const std::string& target);

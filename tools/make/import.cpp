@@ -45,7 +45,7 @@ public:
             for (int i = 1; i <= record.IndexLineCount; ++i)
                 entry.index.push_back(Text(record.IndexLine(i), "an index line"));
             for (int i = 1; i <= record.PictureCount; ++i)
-                entry.pictures.push_back(Picture(record.Picture(i)));
+                entry.pictures.push_back({Picture(record.Picture(i))});
             entries_.push_back(std::move(entry));
         }
         for (const char* face : FaceFiles) {

@@ -114,14 +114,25 @@ std::string ProbePicture(const std::string& path, PictureFacts& facts) {
     return {};
 }
 
-bool CopiesAsItIs(const PictureFacts& facts) {
+std::string WhyNotAsIs(const PictureFacts& facts) {
     const JpegFacts& jpeg = facts.jpegFacts;
-    return facts.jpeg && jpeg.baseline && !jpeg.cmyk && jpeg.orientation == 1 &&
-           FittedSize(facts.upright) == facts.upright;
+    if (!facts.jpeg)
+        return "it is not a JPEG";
+    if (!jpeg.baseline)
+        return "it is not a baseline JPEG";
+    if (jpeg.cmyk)
+        return "it is in CMYK colours";
+    if (jpeg.orientation != 1)
+        return "the camera recorded it turned";
+    return {};
+}
+
+bool CopiesAsItIs(const PictureFacts& facts) {
+    return WhyNotAsIs(facts).empty() && FittedSize(facts.upright) == facts.upright;
 }
 
 std::string WriteCataloguePicture(const std::string& source, const PictureFacts& facts,
-                                  const std::string& target) {
+                                  const std::string& target, bool asIs) {
     const QSize fitted = FittedSize(facts.upright);
     if (!facts.jpeg) {
         QImageReader reader(QString::fromStdString(source));
@@ -131,7 +142,7 @@ std::string WriteCataloguePicture(const std::string& source, const PictureFacts&
             return reader.errorString().toStdString();
         return WriteJpeg(ScaledTo(Opaque(image), fitted), image.isGrayscale(), target);
     }
-    if (CopiesAsItIs(facts)) {
+    if (CopiesAsItIs(facts) || (asIs && WhyNotAsIs(facts).empty())) {
         const auto failure = files::CopyFileReplacing(source, target);
         return failure ? *failure : std::string();
     }

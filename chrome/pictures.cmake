@@ -15,7 +15,9 @@ target_sources(vendral_chrome PRIVATE
     metafileformat.cpp metafileformat.h
     olegraphic.h
     picture.cpp picture.h
+    picturebounds.cpp picturebounds.h
     rastergraphic.cpp rastergraphic.h
+    sharedpictures.cpp sharedpictures.h
     tgraphic.cpp tgraphic.h
     timage.cpp timage.h
 )

@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -57,13 +59,28 @@ TEST_F(FilesTest, ResolveFindsUtf8NameOfCp1250Text) {
 TEST_F(FilesTest, ReadWholeFileGivesBytesOrTheReason) {
     const std::string bytes("a\0b\r\n\x1A\xFF", 7);
     folder.Write("sub/Data.dat", bytes);
-    const auto read = files::ReadWholeFile(folder / "SUB\\data.DAT");
+    const auto read = files::ReadWholeFile(folder / "SUB\\data.DAT", 7);
     EXPECT_EQ(read.error, 0);
     EXPECT_EQ(std::string(read.bytes.begin(), read.bytes.end()), bytes);
+    const auto tooLarge = files::ReadWholeFile(folder / "sub/data.dat", 6);
+    EXPECT_EQ(tooLarge.error, files::FileTooLarge);
+    EXPECT_EQ(tooLarge.size, 7u);
+    EXPECT_TRUE(tooLarge.bytes.empty());
 
-    EXPECT_EQ(files::ReadWholeFile(folder / "sub/none.dat").error, ENOENT);
-    EXPECT_EQ(files::ReadWholeFile(folder / "nosub/data.dat").error, ENOTDIR);
-    EXPECT_EQ(files::ReadWholeFile(folder / "sub").error, EISDIR);
+    EXPECT_EQ(files::ReadWholeFile(folder / "sub/none.dat", 100).error, ENOENT);
+    EXPECT_EQ(files::ReadWholeFile(folder / "nosub/data.dat", 100).error, ENOTDIR);
+    EXPECT_EQ(files::ReadWholeFile(folder / "sub", 100).error, EISDIR);
+}
+
+// A FIFO would block the reader for good and a device may never end: neither is opened.
+TEST_F(FilesTest, ReadWholeFileRefusesFifosAndDevices) {
+    ASSERT_EQ(::mkfifo((folder / "fifo.jpg").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", folder / "zero.jpg");
+    EXPECT_EQ(files::ReadWholeFile(folder / "FIFO.jpg", 100).error, files::NotRegularFile);
+    EXPECT_EQ(files::ReadWholeFile(folder / "zero.jpg", 100).error, files::NotRegularFile);
+    EXPECT_EQ(files::CopyFileReplacing(folder / "fifo.jpg", folder / "copy.jpg"),
+              std::strerror(files::NotRegularFile));
+    EXPECT_FALSE(std::filesystem::exists(folder / "copy.jpg"));
 }
 
 TEST_F(FilesTest, CurrentDirectoryHasNoTrailingSeparatorButAtRoot) {

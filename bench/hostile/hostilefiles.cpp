@@ -234,7 +234,8 @@ void WriteHostileFolder(const fs::path& folder) {
     entries.push_back({"Faulty files",
                        {"cut.jpg", "text.jpg", "picture.gif", "noextension", "folder.jpg",
                         "text.bmp", "text.ico", "text.emf"}});
-    entries.push_back({"Big claims", {"claims4000x3000.jpg", "cut.jpg", "good3.jpg"}});
-    WriteFile(images / "claims4000x3000.jpg", ClaimingJpeg(4000, 3000));
+    // Within the bound, and small enough that showing it moves the memory figures little.
+    entries.push_back({"Big claims", {"claims1200x900.jpg", "cut.jpg", "good3.jpg"}});
+    WriteFile(images / "claims1200x900.jpg", ClaimingJpeg(1200, 900));
     WriteCatalogue(folder / "datas.dat", entries);
 }

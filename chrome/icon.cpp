@@ -12,13 +12,10 @@ QImage DecodeIconImage(std::span<const std::uint8_t> file) {
     if (!entry)
         return {};
     if (entry->png) {
-        // The size in the PNG header (big-endian, after the signature and the chunk head).
-        const auto word = [&](std::size_t at) {
-            return std::int64_t{entry->data[at]} << 24 | entry->data[at + 1] << 16 |
-                   entry->data[at + 2] << 8 | entry->data[at + 3];
-        };
-        if (entry->data.size() >= 24)
-            CheckPictureSize(word(16), word(20));
+        const std::optional<PngSize> size = SoundPngSize(entry->data);
+        if (!size)
+            return {};
+        CheckPictureSize(size->width, size->height);
         QImage image;
         image.loadFromData(entry->data.data(), static_cast<int>(entry->data.size()), "PNG");
         return image;

@@ -8,6 +8,7 @@ VENDRAL_PACKAGES=(
 VENDRAL_TEST_PACKAGES=(
     xvfb xauth xdotool imagemagick x11-utils
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+    clang libclang-rt-14-dev
 )
 
 vendral_install() {

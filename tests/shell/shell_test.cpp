@@ -100,7 +100,7 @@ TEST_F(ErrorReportTest, EscapesFromWidgetEventsReachTheReport) {
     } widget;
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
     {
-        LeaksIgnored expected;
+        [[maybe_unused]] LeaksIgnored expected;
         QCoreApplication::sendEvent(&widget, &press);
     }
     EXPECT_EQ(reports, std::vector<std::string>{"Bitmap image is not valid."});

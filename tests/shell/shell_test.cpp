@@ -19,8 +19,12 @@ namespace {
 // Allocations made while it lives are not reported as leaks (a no-op without the checker).
 struct LeaksIgnored {
 #if defined(__SANITIZE_ADDRESS__)
-    LeaksIgnored() { __lsan_disable(); }
-    ~LeaksIgnored() { __lsan_enable(); }
+    LeaksIgnored() {
+        __lsan_disable();
+    }
+    ~LeaksIgnored() {
+        __lsan_enable();
+    }
 #endif
 };
 class RecordingTest : public testing::Test {

@@ -147,10 +147,6 @@ TEST(PictureSharingTest, PicturesOfIdenticalBytesHoldOneBitmap) {
     other.LoadFromBytes(MakeJpeg(40, 31));
     EXPECT_EQ(first.ToImage().cacheKey(), second.ToImage().cacheKey());
     EXPECT_NE(first.ToImage().cacheKey(), other.ToImage().cacheKey());
-    TBitmap bitmap, sameBitmap;
-    bitmap.LoadFromBytes(MakeBmp24(5, 3, PatternPixels(5, 3)));
-    sameBitmap.LoadFromBytes(MakeBmp24(5, 3, PatternPixels(5, 3)));
-    EXPECT_EQ(bitmap.ToImage().cacheKey(), sameBitmap.ToImage().cacheKey());
 }
 
 TEST_F(PictureLoadTest, EmptyJpegFileLoadsAsZeroByZero) {

@@ -4,9 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -70,17 +68,6 @@ TEST_F(FilesTest, ReadWholeFileGivesBytesOrTheReason) {
     EXPECT_EQ(files::ReadWholeFile(folder / "sub/none.dat", 100).error, ENOENT);
     EXPECT_EQ(files::ReadWholeFile(folder / "nosub/data.dat", 100).error, ENOTDIR);
     EXPECT_EQ(files::ReadWholeFile(folder / "sub", 100).error, EISDIR);
-}
-
-// A FIFO would block the reader for good and a device may never end: neither is opened.
-TEST_F(FilesTest, ReadWholeFileRefusesFifosAndDevices) {
-    ASSERT_EQ(::mkfifo((folder / "fifo.jpg").c_str(), 0644), 0);
-    std::filesystem::create_symlink("/dev/zero", folder / "zero.jpg");
-    EXPECT_EQ(files::ReadWholeFile(folder / "FIFO.jpg", 100).error, files::NotRegularFile);
-    EXPECT_EQ(files::ReadWholeFile(folder / "zero.jpg", 100).error, files::NotRegularFile);
-    EXPECT_EQ(files::CopyFileReplacing(folder / "fifo.jpg", folder / "copy.jpg"),
-              std::strerror(files::NotRegularFile));
-    EXPECT_FALSE(std::filesystem::exists(folder / "copy.jpg"));
 }
 
 TEST_F(FilesTest, CurrentDirectoryHasNoTrailingSeparatorButAtRoot) {

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
+#include <new>
 
 namespace {
 ReportSink& Sink() {
@@ -32,6 +33,9 @@ void ErrorReport(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const EAbort&) {
+    } catch (const std::bad_alloc&) {
+        // An allocation failed that no bound foresaw; what it was for is abandoned.
+        Show(EOutOfMemory().Message());
     } catch (const std::exception& failure) {
         Show(failure.what());
     } catch (...) {

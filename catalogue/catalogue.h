@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 using ShortText = std::string; // code page 1250, at most 255 bytes
 
@@ -70,4 +71,15 @@ inline constexpr int CatalogueLimitError = 900;
 //   Otherwise RecordCount is the number of the entry being read, as for any failure while
 //   reading entries: entries before it are complete, and it holds the lines read up to the
 //   failure (its counts match what it holds, never more than 50).
+//
+// A file larger than MaxCatalogueBytes is refused before it is read (CatalogueLimitError,
+// "Catalogue file is too large: <size> bytes (at most 16 MB)"), and so is anything that is not
+// a regular file (5 "File access denied"): a FIFO or a device is never opened.
 void LoadCatalogueFile(Catalogue& catalogue, const std::string& path);
+
+// The same from the file's bytes.
+void ReadCatalogueText(Catalogue& catalogue, std::string_view bytes);
+
+// The most the format can use is 40 entries of at most 105 lines of 255 bytes, about 1 MB;
+// lines are cut only when stored, so a file somewhat larger still loads.
+inline constexpr std::uint64_t MaxCatalogueBytes = std::uint64_t{16} << 20;

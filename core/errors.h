@@ -55,6 +55,12 @@ class EPrinter : public Exception {
     using Exception::Exception;
 };
 
+// An allocation that failed: reported, and the program goes on.
+class EOutOfMemory : public Exception {
+public:
+    EOutOfMemory() : Exception("Out of memory") {}
+};
+
 // The silent failure: abandons a handler without a report.
 class EAbort : public Exception {
     using Exception::Exception;

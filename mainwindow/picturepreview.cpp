@@ -1,5 +1,6 @@
 #include "mainwindow/picturepreview.h"
 
+#include "app/errorreport.h"
 #include "core/cp1250.h"
 #include "pictures/pictures.h"
 
@@ -101,7 +102,7 @@ protected:
     }
     void mouseDoubleClickEvent(QMouseEvent*) override {
         if (OnDoubleClick)
-            OnDoubleClick();
+            RunHandler(OnDoubleClick);
     }
 
 private:
@@ -121,7 +122,8 @@ PicturePreview::PicturePreview(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(captionRow);
     layout->addWidget(box_, 1);
-    connect(previewButton_, &QToolButton::clicked, this, &PicturePreview::OpenPreviewWindow);
+    connect(previewButton_, &QToolButton::clicked, this,
+            [this] { RunHandler([this] { OpenPreviewWindow(); }); });
     box_->OnDoubleClick = [this] { OpenPreviewWindow(); };
     picture_.OnChange = [this] { box_->update(); };
     Clear();

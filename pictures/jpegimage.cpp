@@ -1,15 +1,15 @@
 #include "pictures/jpegimage.h"
 
+#include "core/errors.h"
 #include "pictures/jpegerrors.h"
 #include "pictures/jpegreader.h"
+#include "pictures/picturebounds.h"
 
 #include <cstring>
 
 #include <QPainter>
 
-#include <jerror.h>
-
-TJPEGImage::TJPEGImage() : data_(std::make_shared<const std::vector<std::uint8_t>>()) {}
+TJPEGImage::TJPEGImage() : data_(SharedPictureData("TJPEGImage", {})) {}
 
 TJPEGImage::~TJPEGImage() = default;
 
@@ -18,22 +18,21 @@ void TJPEGImage::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     if (!bytes.empty()) {
         if (const int code = ReadJpegHeader(bytes.data(), bytes.size(), header))
             RaiseJpegError(code);
+        CheckPictureSize(header.width, header.height);
     }
-    data_ = std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes));
+    data_ = SharedPictureData(ClassName(), std::move(bytes));
     width_ = header.width;
     height_ = header.height;
     grayscale_ = header.grayscale;
     progressive_ = header.progressive;
     decoded_ = false;
-    bitmap_ = QImage();
 }
 
 std::vector<std::uint8_t> TJPEGImage::SaveToBytes() const {
-    return *data_;
+    return data_->bytes;
 }
 
 std::unique_ptr<TGraphic> TJPEGImage::Clone() const {
-    // The decoded bitmap is shared too (implicitly, copy on write): still held once.
     return std::unique_ptr<TGraphic>(new TJPEGImage(*this));
 }
 
@@ -41,31 +40,45 @@ void TJPEGImage::DecodeOnce() {
     if (decoded_)
         return;
     decoded_ = true;
-    QImage image;
-    if (width_ > 0 && height_ > 0) {
-        image =
-            QImage(width_, height_, grayscale_ ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
-        if (image.isNull())
-            RaiseJpegError(JERR_OUT_OF_MEMORY);
+    PictureData& data = *data_;
+    if (!data.decoded) {
+        QImage image;
+        if (width_ > 0 && height_ > 0) {
+            image = QImage(width_, height_,
+                           grayscale_ ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+            if (image.isNull()) {
+                decoded_ = false; // memory may be there next time
+                throw EOutOfMemory();
+            }
+        }
+        int rowsDone = 0;
+        // An empty picture still goes through libjpeg, which reports the missing data.
+        const int code =
+            DecodeJpegRows(data.bytes.data(), data.bytes.size(), grayscale_, width_, height_,
+                           image.isNull() ? nullptr : image.bits(), image.bytesPerLine(), rowsDone);
+        if (code != 0 && !image.isNull()) {
+            // Keep what was decoded; the rest is blank, as a freshly made bitmap would be.
+            for (int y = rowsDone; y < height_; ++y)
+                std::memset(image.scanLine(y), 0, static_cast<std::size_t>(image.bytesPerLine()));
+        }
+        data.bitmap = image;
+        data.decodeError = code;
+        data.decoded = true;
     }
-    int rowsDone = 0;
-    // An empty picture still goes through libjpeg, which reports the missing data.
-    const int code =
-        DecodeJpegRows(data_->data(), data_->size(), grayscale_, width_, height_,
-                       image.isNull() ? nullptr : image.bits(), image.bytesPerLine(), rowsDone);
-    if (code != 0 && !image.isNull()) {
-        // Keep what was decoded; the rest is blank, as a freshly made bitmap would be.
-        for (int y = rowsDone; y < height_; ++y)
-            std::memset(image.scanLine(y), 0, static_cast<std::size_t>(image.bytesPerLine()));
-    }
-    bitmap_ = image;
-    if (code != 0)
-        RaiseJpegError(code);
+    if (data.decodeError != 0)
+        RaiseJpegError(data.decodeError);
 }
 
 QImage TJPEGImage::ToImage() {
     DecodeOnce();
-    return bitmap_;
+    return data_->bitmap;
+}
+
+QImage TJPEGImage::CompleteImage() {
+    DecodeOnce();
+    if (data_->decodeError != 0)
+        RaiseJpegError(data_->decodeError);
+    return data_->bitmap;
 }
 
 void TJPEGImage::Draw(QPainter& painter, const QRect& target) {
@@ -75,8 +88,9 @@ void TJPEGImage::Draw(QPainter& painter, const QRect& target) {
     } catch (...) {
         failure = std::current_exception();
     }
-    if (!bitmap_.isNull() && !target.isEmpty())
-        painter.drawImage(target, bitmap_);
+    const QImage& bitmap = data_->bitmap;
+    if (!bitmap.isNull() && !target.isEmpty())
+        painter.drawImage(target, bitmap);
     if (failure)
         std::rethrow_exception(failure);
 }

@@ -2,6 +2,7 @@
 // A JPEG picture: the file's bytes and header at load, the full-size decode at the first
 // drawing, kept for every later drawing and never repeated, not even after an error.
 
+#include "pictures/sharedpictures.h"
 #include "pictures/tgraphic.h"
 
 class TJPEGImage : public TGraphic {
@@ -20,8 +21,11 @@ public:
     void Draw(QPainter& painter, const QRect& target) override;
     std::unique_ptr<TGraphic> Clone() const override;
     // 24-bit RGB, or 8-bit grayscale for grayscale files. The first call decodes and raises
-    // EJPEG if the data is faulty; the part decoded before the error is kept.
+    // EJPEG if the data is faulty; the part decoded before the error is kept. A bitmap that
+    // cannot be allocated raises EOutOfMemory.
     QImage ToImage() override;
+    // Raises the decoding error at every call.
+    QImage CompleteImage() override;
 
     bool Grayscale() const { return grayscale_; }
     bool ProgressiveEncoding() const { return progressive_; }
@@ -31,12 +35,12 @@ private:
     TJPEGImage(const TJPEGImage&) = default;
     void DecodeOnce();
 
-    // Shared, never changed: copies of the picture hold the same bytes once.
-    std::shared_ptr<const std::vector<std::uint8_t>> data_;
+    // Shared with copies and with every picture loaded from the same bytes (sharedpictures.h):
+    // the bytes and the decoded bitmap are held once.
+    std::shared_ptr<PictureData> data_;
     int width_ = 0;
     int height_ = 0;
     bool grayscale_ = false;
     bool progressive_ = false;
-    bool decoded_ = false;
-    QImage bitmap_;
+    bool decoded_ = false; // this picture has had its first drawing
 };

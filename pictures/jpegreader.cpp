@@ -1,6 +1,7 @@
 #include "pictures/jpegreader.h"
 
 #include "pictures/jpegerrors.h"
+#include "pictures/picturebounds.h"
 
 #include <algorithm>
 
@@ -23,6 +24,7 @@ int ReadHeaderIn(Session* session, const std::uint8_t* data, std::size_t size, J
         return code;
     }
     jpeg_create_decompress(info);
+    info->mem->max_memory_to_use = JpegMemoryLimit;
     jpeg_mem_src(info, data, static_cast<unsigned long>(size));
     jpeg_read_header(info, TRUE);
     header->width = static_cast<int>(info->image_width);
@@ -45,6 +47,7 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
         return code;
     }
     jpeg_create_decompress(info);
+    info->mem->max_memory_to_use = JpegMemoryLimit;
     jpeg_mem_src(info, data, static_cast<unsigned long>(size));
     jpeg_read_header(info, TRUE);
     info->scale_num = 1;

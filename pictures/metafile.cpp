@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "pictures/metafileformat.h"
+#include "pictures/picturebounds.h"
 
 void TMetafile::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     // No bytes, no picture: as for the other classes, an empty file is an empty picture.
@@ -12,6 +13,8 @@ void TMetafile::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     const std::optional<MetafileSize> size = ReadMetafileSize(bytes);
     if (!size)
         throw EInvalidGraphic("Metafile is not valid");
+    // Nothing is allocated for it, but the widget showing it takes the size.
+    CheckPictureSize(size->width, size->height);
     bytes_ = std::move(bytes);
     width_ = size->width;
     height_ = size->height;

@@ -9,6 +9,7 @@ VENDRAL_TEST_PACKAGES=(
     xvfb xauth xdotool imagemagick x11-utils clang-format
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libjpeg-turbo-progs
     desktop-file-utils appstream groff-base dpkg-dev file
+    clang libclang-rt-14-dev
 )
 
 vendral_install() {

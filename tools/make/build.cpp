@@ -13,11 +13,15 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <thread>
 
 namespace {
+
+// A source text far past anything 40 entries could need is refused before it is read.
+constexpr std::uint64_t MaxSourceBytes = std::uint64_t{64} << 20;
 
 std::string BuiltInFace(const std::string& name) {
     QFile file(":/faces/" + QString::fromStdString(name));
@@ -142,7 +146,7 @@ int RunBuild(const CommandOptions& options) {
     }
 
     const std::string sourceFile = options.from + "/" + SourceFileName;
-    const files::ReadResult text = files::ReadWholeFile(sourceFile);
+    const files::ReadResult text = files::ReadWholeFile(sourceFile, MaxSourceBytes);
     if (text.error != 0) {
         ReportFailure(sourceFile + ": " + std::strerror(text.error));
         return ProblemsFound;

@@ -171,7 +171,7 @@ int RunImport(const CommandOptions& options) {
         return ProblemsFound;
     }
 
-    const files::ReadResult original = files::ReadWholeFile(datas);
+    const files::ReadResult original = files::ReadWholeFile(datas, MaxCatalogueBytes);
     std::vector<CatalogueEntry> entries;
     for (int k = 1; k <= catalogue->RecordCount; ++k)
         entries.push_back(EntryFromRecord(catalogue->Record(k)));

@@ -2,6 +2,7 @@
 
 #include "core/files.h"
 #include "pictures/jpegencoder.h"
+#include "pictures/picturebounds.h"
 #include "tools/make/writefile.h"
 
 #include <QImageReader>
@@ -91,7 +92,7 @@ QSize FittedSize(QSize upright) {
 }
 
 std::string ProbePicture(const std::string& path, PictureFacts& facts) {
-    const files::ReadResult file = files::ReadWholeFile(path);
+    const files::ReadResult file = files::ReadWholeFile(path, MaxPictureFileBytes);
     if (file.error != 0)
         return std::strerror(file.error);
     facts = PictureFacts{};
@@ -146,7 +147,7 @@ std::string WriteCataloguePicture(const std::string& source, const PictureFacts&
         const auto failure = files::CopyFileReplacing(source, target);
         return failure ? *failure : std::string();
     }
-    const files::ReadResult file = files::ReadWholeFile(source);
+    const files::ReadResult file = files::ReadWholeFile(source, MaxPictureFileBytes);
     if (file.error != 0)
         return std::strerror(file.error);
     // Scale in the stored frame, then turn: turning the small picture is cheaper.

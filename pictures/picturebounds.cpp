@@ -1,0 +1,28 @@
+#include "pictures/picturebounds.h"
+
+namespace {
+
+std::string Claimed(std::int64_t width, std::int64_t height) {
+    return std::to_string(width) + " x " + std::to_string(height) + " pixels (at most " +
+           std::to_string(MaxPicturePixels / 1'000'000) + " megapixels)";
+}
+
+} // namespace
+
+EPictureTooLarge::EPictureTooLarge(std::int64_t width, std::int64_t height)
+    : EInvalidGraphic("Picture is too large: " + Claimed(width, height)), width_(width),
+      height_(height) {}
+
+EPictureTooLarge::EPictureTooLarge(const EPictureTooLarge& refused, const std::string& fileName)
+    : EInvalidGraphic("Picture " + fileName +
+                      " is too large: " + Claimed(refused.width_, refused.height_)),
+      width_(refused.width_), height_(refused.height_) {}
+
+void CheckPictureSize(std::int64_t width, std::int64_t height) {
+    if (width > 0 && height > 0 && width > MaxPicturePixels / height)
+        throw EPictureTooLarge(width, height);
+}
+
+EPictureFileTooLarge::EPictureFileTooLarge(const std::string& fileName, std::uint64_t size)
+    : EInvalidGraphic("Picture file " + fileName + " is too large: " + std::to_string(size) +
+                      " bytes (at most " + std::to_string(MaxPictureFileBytes >> 20) + " MB)") {}

@@ -38,6 +38,39 @@ std::vector<std::uint8_t> MakeProgressiveJpeg(int width, int height) {
     return EncodeJpeg(rgb.data(), width, height, false, 95, 72, true);
 }
 
+std::vector<std::uint8_t> MakeInkJpeg(int width, int height, const std::vector<std::uint8_t>& cmyk,
+                                      bool ycck, bool adobeMarker) {
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(width);
+    info.image_height = static_cast<JDIMENSION>(height);
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_colorspace(&info, ycck ? JCS_YCCK : JCS_CMYK);
+    jpeg_set_quality(&info, 95, TRUE);
+    info.write_Adobe_marker = adobeMarker ? TRUE : FALSE;
+    jpeg_start_compress(&info, TRUE);
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(width) * 4);
+    while (info.next_scanline < info.image_height) {
+        const std::size_t at = static_cast<std::size_t>(info.next_scanline) * width * 4;
+        for (std::size_t i = 0; i < row.size(); ++i)
+            row[i] = adobeMarker ? static_cast<std::uint8_t>(255 - cmyk[at + i]) : cmyk[at + i];
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::vector<std::uint8_t> out(buffer, buffer + size);
+    std::free(buffer);
+    return out;
+}
+
 std::vector<std::uint8_t> WithBadMarkerBeforeEnd(std::vector<std::uint8_t> jpeg) {
     if (jpeg.size() < 2 || jpeg[jpeg.size() - 2] != 0xFF || jpeg.back() != 0xD9)
         throw std::runtime_error("no end marker");

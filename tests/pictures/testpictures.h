@@ -11,6 +11,11 @@ std::vector<std::uint8_t> PatternPixels(int width, int height);
 std::vector<std::uint8_t> MakeJpeg(int width, int height, bool grayscale = false, int quality = 92);
 // A progressive encoding made with libjpeg directly (the program never writes one).
 std::vector<std::uint8_t> MakeProgressiveJpeg(int width, int height);
+// A JPEG of printing inks as prepress software writes them, made with libjpeg directly: cmyk
+// holds width*height*4 ink amounts (0 none, 255 full), stored as YCCK when ycck, and inverted
+// under Adobe's marker unless adobeMarker is false.
+std::vector<std::uint8_t> MakeInkJpeg(int width, int height, const std::vector<std::uint8_t>& cmyk,
+                                      bool ycck, bool adobeMarker = true);
 // The JPEG with a malformed table marker inserted before its end marker: the picture data
 // decodes completely, then libjpeg fails with a bad marker length.
 std::vector<std::uint8_t> WithBadMarkerBeforeEnd(std::vector<std::uint8_t> jpeg);

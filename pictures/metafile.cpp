@@ -2,6 +2,24 @@
 
 #include "core/errors.h"
 #include "pictures/metafileformat.h"
+#include "pictures/metafilesvg.h"
+
+#include <cmath>
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace {
+
+int Pixels(double value) {
+    return static_cast<int>(std::lround(std::abs(value)));
+}
+
+} // namespace
+
+TMetafile::TMetafile() = default;
+
+TMetafile::~TMetafile() = default;
 
 void TMetafile::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     // No bytes, no picture: as for the other classes, an empty file is an empty picture.
@@ -10,12 +28,49 @@ void TMetafile::LoadFromBytes(std::vector<std::uint8_t> bytes) {
         return;
     }
     const std::optional<MetafileSize> size = ReadMetafileSize(bytes);
-    if (!size)
+    const std::optional<MetafileSvg> svg = !size            ? std::nullopt
+                                           : size->enhanced ? EmfToSvg(bytes)
+                                                            : WmfToSvg(bytes);
+    if (!svg)
         throw EInvalidGraphic("Metafile is not valid");
+    auto drawing = std::make_shared<QSvgRenderer>(svg->svg);
+    if (!drawing->isValid())
+        throw EInvalidGraphic("Metafile is not valid");
+    if (!svg->viewBox.isEmpty())
+        drawing->setViewBox(svg->viewBox);
+
     bytes_ = std::move(bytes);
     width_ = size->width;
     height_ = size->height;
+    // A plain WMF states no size: its logical units, as far as its drawing reaches, count as
+    // pixels.
+    if (!size->enhanced && width_ == 0 && height_ == 0) {
+        width_ = Pixels(svg->logicalSize.width());
+        height_ = Pixels(svg->logicalSize.height());
+    }
     enhanced_ = size->enhanced;
+    drawing_ = std::move(drawing);
+}
+
+void TMetafile::Draw(QPainter& painter, const QRect& target) {
+    if (!drawing_ || target.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(target, Qt::IntersectClip);
+    drawing_->render(&painter, QRectF(target));
+    painter.restore();
+}
+
+QImage TMetafile::ToImage() {
+    if (!drawing_ || width_ <= 0 || height_ <= 0)
+        return {};
+    QImage image(width_, height_, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {};
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    Draw(painter, image.rect());
+    return image;
 }
 
 std::unique_ptr<TGraphic> TMetafile::Clone() const {

@@ -128,18 +128,11 @@ TEST_F(PictureLoadTest, BitmapIconAndMetafileLoad) {
     EXPECT_EQ(picture_.Height(), 6);
     EXPECT_EQ(picture_.Graphic()->ToImage().pixelColor(2, 2), QColor(Qt::blue));
 
-    std::vector<std::uint8_t> emf;
-    PutU32(emf, 1);
-    PutU32(emf, 88);
-    for (std::uint32_t v : {0u, 0u, 0u, 0u, 0u, 0u, 2540u, 5080u})
-        PutU32(emf, v);
-    PutU32(emf, 0x464D4520);
-    emf.resize(88, 0);
-    folder_.Write("m.emf", emf);
+    folder_.Write("m.emf", MakeEmf());
     picture_.LoadFromFile("m.emf");
     EXPECT_STREQ(picture_.Graphic()->ClassName(), "TMetafile");
-    EXPECT_EQ(picture_.Width(), 96);
-    EXPECT_EQ(picture_.Height(), 192);
+    EXPECT_EQ(picture_.Width(), 40);
+    EXPECT_EQ(picture_.Height(), 20);
     EXPECT_EQ(changes_, 3);
 }
 

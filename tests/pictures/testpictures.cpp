@@ -148,3 +148,97 @@ void ScratchFolder::Write(const std::string& relative,
         std::fwrite(bytes.data(), 1, bytes.size(), out);
     std::fclose(out);
 }
+
+namespace {
+
+void PutS32(std::vector<std::uint8_t>& out, std::int32_t value) {
+    PutU32(out, static_cast<std::uint32_t>(value));
+}
+
+// A WMF record: its size in 16-bit words, its function number, its parameters.
+void WmfRecord(std::vector<std::uint8_t>& out, unsigned function, std::vector<int> parameters) {
+    PutU32(out, static_cast<std::uint32_t>(3 + parameters.size()));
+    PutU16(out, function);
+    for (const int p : parameters)
+        PutU16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(p)));
+}
+
+// An EMF record: type, size in bytes, 32-bit parameters.
+void EmfRecord(std::vector<std::uint8_t>& out, std::uint32_t type,
+               std::vector<std::int32_t> parameters) {
+    PutU32(out, type);
+    PutU32(out, static_cast<std::uint32_t>(8 + 4 * parameters.size()));
+    for (const std::int32_t p : parameters)
+        PutS32(out, p);
+}
+
+constexpr std::int32_t Red = 0x0000FF, Blue = 0xFF0000; // COLORREF: 0x00BBGGRR
+
+} // namespace
+
+std::vector<std::uint8_t> MakeWmf(bool placeable) {
+    std::vector<std::uint8_t> records;
+    WmfRecord(records, 0x020B, {0, 0});                          // SetWindowOrg (y, x)
+    WmfRecord(records, 0x020C, {20, 40});                        // SetWindowExt (y, x)
+    WmfRecord(records, 0x02FA, {5, 0, 0, 0, 0});                 // CreatePenIndirect: no pen
+    WmfRecord(records, 0x012D, {0});                             // SelectObject
+    WmfRecord(records, 0x02FC, {0, Red & 0xFFFF, Red >> 16, 0}); // CreateBrushIndirect
+    WmfRecord(records, 0x012D, {1});
+    WmfRecord(records, 0x041B, {20, 20, 0, 0}); // Rectangle (bottom, right, top, left)
+    WmfRecord(records, 0x02FC, {0, Blue & 0xFFFF, Blue >> 16, 0});
+    WmfRecord(records, 0x012D, {2});
+    WmfRecord(records, 0x041B, {20, 40, 0, 20});
+    WmfRecord(records, 0x0000, {}); // end of file
+
+    std::vector<std::uint8_t> out;
+    if (placeable) {
+        PutU32(out, 0x9AC6CDD7);
+        PutU16(out, 0);
+        for (unsigned v : {0u, 0u, 40u, 20u, 96u}) // box and units a inch: a unit a pixel
+            PutU16(out, v);
+        PutU32(out, 0);
+        std::uint16_t checksum = 0;
+        for (std::size_t i = 0; i < out.size(); i += 2)
+            checksum ^= static_cast<std::uint16_t>(out[i] | out[i + 1] << 8);
+        PutU16(out, checksum);
+    }
+    PutU16(out, 2); // on disk
+    PutU16(out, 9);
+    PutU16(out, 0x0300);
+    PutU32(out, static_cast<std::uint32_t>((18 + records.size()) / 2));
+    PutU16(out, 3); // objects
+    PutU32(out, 7); // largest record, in words
+    PutU16(out, 0);
+    out.insert(out.end(), records.begin(), records.end());
+    return out;
+}
+
+std::vector<std::uint8_t> MakeEmf() {
+    std::vector<std::uint8_t> records;
+    EmfRecord(records, 39, {1, 0, Red, 0}); // CreateBrushIndirect (handle, style, colour, hatch)
+    EmfRecord(records, 37, {1});            // SelectObject
+    EmfRecord(records, 37, {static_cast<std::int32_t>(0x80000008)}); // the stock null pen
+    EmfRecord(records, 43, {0, 0, 20, 20}); // Rectangle (left, top, right, bottom)
+    EmfRecord(records, 39, {2, 0, Blue, 0});
+    EmfRecord(records, 37, {2});
+    EmfRecord(records, 43, {20, 0, 40, 20});
+    EmfRecord(records, 14, {0, 0, 20}); // end of file
+
+    std::vector<std::uint8_t> out;
+    PutU32(out, 1); // header record
+    PutU32(out, 88);
+    for (std::int32_t v : {0, 0, 39, 19}) // bounds in pixels, inclusive
+        PutS32(out, v);
+    for (std::int32_t v : {0, 0, 1058, 529}) // frame in hundredths of a millimetre, at 96 dpi
+        PutS32(out, v);
+    PutU32(out, 0x464D4520);
+    PutU32(out, 0x10000);
+    PutU32(out, static_cast<std::uint32_t>(88 + records.size()));
+    PutU32(out, 8); // records
+    PutU16(out, 3); // handles
+    PutU16(out, 0);
+    for (std::int32_t v : {0, 0, 0, 1024, 768, 271, 203}) // description, palette; device size
+        PutS32(out, v);
+    out.insert(out.end(), records.begin(), records.end());
+    return out;
+}

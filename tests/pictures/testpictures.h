@@ -43,5 +43,10 @@ private:
     std::filesystem::path previous_;
 };
 
+// Metafiles of 40 x 20 pixels, red on the left half, blue on the right, with no outlines: a WMF
+// (with or without the placeable header, in logical units of a pixel) and an EMF.
+std::vector<std::uint8_t> MakeWmf(bool placeable);
+std::vector<std::uint8_t> MakeEmf();
+
 void PutU16(std::vector<std::uint8_t>& out, unsigned value);
 void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value);

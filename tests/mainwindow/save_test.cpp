@@ -9,6 +9,7 @@
 #include "pictures/pictures.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -82,6 +83,27 @@ TEST_F(SaveCopy, NamesAreLowerCasedAndGetJpgUnlessTheyHoldIt) {
     Save([&](TSavePictureDialog& dialog) { Accept(dialog, target_ / "ÉKES"); });
     EXPECT_TRUE(std::filesystem::exists(target_ / "Ékes.jpg"));
     EXPECT_TRUE(reports_.empty());
+}
+
+TEST_F(SaveCopy, PickingAFileTypeKeepsTheName) {
+    QStringList seen;
+    Save([&](TSavePictureDialog& dialog) {
+        dialog.setDirectory(QString::fromStdString(target_.string()));
+        auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        // As a user picks them: down to "Bitmaps (*.bmp)", then back up to "All (…)".
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Home}) {
+            QTest::keyClick(types, key);
+            seen << types->currentText() + " " + name->text();
+        }
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    EXPECT_EQ(seen.join("\n").toStdString(), "JPEG Image File (*.jpg) Kep1.jpg\n"
+                                             "JPEG Image File (*.jpeg) Kep1.jpg\n"
+                                             "Bitmaps (*.bmp) Kep1.jpg\n"
+                                             "All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf) Kep1.jpg");
+    EXPECT_EQ(FileBytes(target_ / "kep1.jpg"), Source());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(target_), {}), 1);
 }
 
 TEST_F(SaveCopy, ReplacesAnExistingFileAndRestoresTheCurrentDirectory) {

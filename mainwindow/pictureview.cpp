@@ -15,13 +15,7 @@ constexpr int SlotBoxTop = 508;
 // The entry the strip and the arrows act on: the selected one, or, when the selected row has
 // no entry behind it (no row, a header or empty row), the entry the view shows.
 const CatalogueRecord* StripRecord() {
-    if (const CatalogueRecord* selected = SelectedRecord())
-        return selected;
-    const Catalogue& catalogue = TheCatalogue();
-    const int shown = View().ShownRecord;
-    if (shown >= 1 && shown <= catalogue.RecordCount)
-        return &catalogue.Record(shown);
-    return nullptr;
+    return SelectedRecord();
 }
 
 void ShowInMainArea(const std::string& fileName) {
@@ -40,7 +34,7 @@ QRect CentredInMainArea(int width, int height) {
 }
 
 void ShowEntry() {
-    const int number = SelectedRecordNumber();
+    const int number = RowRecordNumber();
     if (number == 0)
         return; // nothing behind the row: the view keeps what it shows
     const CatalogueRecord& record = TheCatalogue().Record(number);

@@ -69,7 +69,7 @@ void RunSearch() {
             list.AddRow(QString());
         }
         list.AddRow(ScreenText(record.Title));
-        catalogue.ListIndexMap[nextHitRow] = static_cast<std::uint16_t>(k);
+        catalogue.MapResultRow(FirstHitRow, nextHitRow, k);
         ++nextHitRow;
     }
     if (nextHitRow == FirstHitRow) {

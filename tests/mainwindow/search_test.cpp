@@ -173,6 +173,21 @@ TEST_F(Search, RowRulesOfTheResultList) {
     EXPECT_EQ(List().SelectedRow(), 3);
 }
 
+TEST_F(Search, RowsWithoutAnEntryActOnTheShownEntry) {
+    // The hit, record 2, has six pictures; row 0 still holds record 1 (one picture) in the map.
+    SearchWithEnter(Main(), "ab");
+    List().setFocus();
+    QTest::keyClick(&List(), Qt::Key_Right);
+    QTest::keyClick(&List(), Qt::Key_Right);
+    ASSERT_EQ(View().ThumbnailPage, 3);
+    ASSERT_EQ(FaceColour(*Main().Image6), InactiveFace);
+    QTest::keyClick(&List(), Qt::Key_Home); // the header row
+    EXPECT_EQ(List().SelectedRow(), 2);
+    EXPECT_EQ(FaceColour(*Main().Image6), InactiveFace) << "arrows of another record";
+    EXPECT_EQ(FaceColour(*Main().Image5), ActiveFace);
+    EXPECT_EQ(View().ThumbnailPage, 3);
+}
+
 TEST_F(Search, AfterTheBackRowTheStripStillPagesTheShownEntry) {
     SearchWithEnter(Main(), "ab");
     List().setFocus();

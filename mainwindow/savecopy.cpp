@@ -12,6 +12,10 @@
 
 void Image8Click() {
     const ViewState& view = View();
+    // Before the first picture the source would be the start folder itself; there is nothing
+    // to name or copy yet.
+    if (view.CurrentPicturePath.empty())
+        throw EInvalidOperation("No picture is shown");
     // Mixed separators ("C:\KIOSK/images/a.jpg") are fine for the file services.
     const std::string source = view.StartDirectory + view.CurrentPicturePath;
     TSavePictureDialog& dialog = *MainForm()->SavePictureDialog1;

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -169,6 +170,26 @@ TEST_F(SaveCopy, PreviewShowsTheSelectedPicture) {
     EXPECT_TRUE(pictureEnabled);
     EXPECT_EQ(textCaption, "Picture:");
     EXPECT_FALSE(textEnabled);
+}
+
+class SaveBeforeAnyPicture : public ProgramTest {};
+
+TEST_F(SaveBeforeAnyPicture, ReportsThatNoPictureIsShown) {
+    TestEntry missing = EntryWithPictures("Hiányzó", "x", 1);
+    missing.pictures[0].width = 0; // no file: the first entry's picture never shows
+    Start({missing});
+    ASSERT_EQ(reports_.size(), 1u);
+    bool dialogOpened = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialogOpened = true;
+            dialog->reject();
+        }
+    });
+    QTest::mouseClick(Main().Image8, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_FALSE(dialogOpened);
+    ASSERT_EQ(reports_.size(), 2u);
+    EXPECT_EQ(reports_[1], "No picture is shown.");
 }
 
 TEST(PreviewFit, SmallPicturesAreCentredLargeOnesFitFromTheCorner) {

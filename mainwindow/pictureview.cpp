@@ -106,18 +106,22 @@ void RefreshArrows() {
     TForm1& form = *MainForm();
     const ViewState& view = View();
     if (view.ThumbnailPage == 1) {
-        form.Image5->Picture().LoadFromFile(view.StartDirectory + "\\inactivearrowleft.jpg");
+        form.Image5->Picture().LoadFromFile(view.StartDirectory + "\\inactivearrowleft.jpg",
+                                            TextEncoding::System);
         form.Image5->setCursor(Qt::ArrowCursor);
     } else {
-        form.Image5->Picture().LoadFromFile(view.StartDirectory + "\\activearrowleft.jpg");
+        form.Image5->Picture().LoadFromFile(view.StartDirectory + "\\activearrowleft.jpg",
+                                            TextEncoding::System);
         form.Image5->setCursor(Qt::PointingHandCursor);
     }
     // Equality on purpose: an entry with fewer than four pictures shows an active right arrow.
     if (record->PictureCount == view.ThumbnailPage + 3) {
-        form.Image6->Picture().LoadFromFile(view.StartDirectory + "\\inactivearrowright.jpg");
+        form.Image6->Picture().LoadFromFile(view.StartDirectory + "\\inactivearrowright.jpg",
+                                            TextEncoding::System);
         form.Image6->setCursor(Qt::ArrowCursor);
     } else {
-        form.Image6->Picture().LoadFromFile(view.StartDirectory + "\\activearrowright.jpg");
+        form.Image6->Picture().LoadFromFile(view.StartDirectory + "\\activearrowright.jpg",
+                                            TextEncoding::System);
         form.Image6->setCursor(Qt::PointingHandCursor);
     }
 }

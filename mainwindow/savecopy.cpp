@@ -1,6 +1,5 @@
 #include "mainwindow/savecopy.h"
 
-#include "core/cp1250.h"
 #include "core/errors.h"
 #include "core/files.h"
 #include "mainwindow/savenames.h"
@@ -32,8 +31,11 @@ void Image8Click() {
     }
     // The dialog may have moved the current directory; every relative path depends on it.
     files::SetCurrentDirectory(view.StartDirectory);
-    // Silence here would let the user believe the copy exists.
+    // Silence here would let the user believe the copy exists. The target and the reason are
+    // the system's text.
     if (failure)
-        throw EInOutError(0, "Cannot save the picture to " + Utf8ToCp1250(target).value_or(target) +
-                                 ": " + *failure);
+        throw EInOutError(0, {{"Cannot save the picture to "},
+                              PathText(target, TextEncoding::System),
+                              {": "},
+                              SystemText(*failure)});
 }

@@ -5,13 +5,14 @@
 
 TGraphic::~TGraphic() = default;
 
-void TGraphic::LoadFromFile(const std::string& fileName) {
-    LoadFromBytes(ReadPictureFile(fileName));
+void TGraphic::LoadFromFile(const std::string& fileName, TextEncoding nameEncoding) {
+    LoadFromBytes(ReadPictureFile(fileName, nameEncoding));
 }
 
-std::vector<std::uint8_t> TGraphic::ReadPictureFile(const std::string& fileName) {
+std::vector<std::uint8_t> TGraphic::ReadPictureFile(const std::string& fileName,
+                                                    TextEncoding nameEncoding) {
     files::ReadResult result = files::ReadWholeFile(fileName);
     if (result.error != 0)
-        throw EFOpenError("Cannot open file " + fileName);
+        throw EFOpenError({{"Cannot open file "}, PathText(fileName, nameEncoding)});
     return std::move(result.bytes);
 }

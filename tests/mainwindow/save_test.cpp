@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -170,6 +172,33 @@ TEST_F(SaveCopy, PreviewShowsTheSelectedPicture) {
     EXPECT_TRUE(pictureEnabled);
     EXPECT_EQ(textCaption, "Picture:");
     EXPECT_FALSE(textEnabled);
+}
+
+class SystemText : public ProgramTest {};
+
+TEST_F(SystemText, MessagesShowPathsAndReasonsInTheirOwnCharacters) {
+    // The start folder's name is the file system's UTF-8, with a letter code page 1250 lacks.
+    const std::filesystem::path accented = folder_.string() + "-Múzeum東";
+    std::filesystem::rename(folder_, accented);
+    folder_ = accented;
+    Start({EntryWithPictures("Első", "Kep", 1)});
+    std::filesystem::remove(folder_ / "radioon.jpg");
+    QTest::mouseClick(Main().RadioImage2, Qt::LeftButton, {}, QPoint(3, 3));
+    ASSERT_EQ(reports_.size(), 1u);
+    EXPECT_EQ(reports_[0], "Cannot open file " + folder_.string() + "/radioon.jpg.");
+
+    QTimer::singleShot(0, [&] {
+        auto* name = QApplication::activeModalWidget()->findChild<QLineEdit*>("fileNameEdit");
+        name->setText(QString::fromStdString((folder_ / "hiányzó" / "kep").string()));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QTest::mouseClick(Main().Image8, Qt::LeftButton, {}, QPoint(3, 3));
+    ASSERT_EQ(reports_.size(), 2u);
+    // Only ASCII letters are lowered in the saved name.
+    std::string target = folder_.string();
+    target[target.find("-M") + 1] = 'm';
+    EXPECT_EQ(reports_[1], "Cannot save the picture to " + target +
+                               "/hiányzó/kep.jpg: " + std::strerror(ENOENT) + ".");
 }
 
 class SaveBeforeAnyPicture : public ProgramTest {};

@@ -38,8 +38,7 @@ std::vector<std::uint8_t> MakeProgressiveJpeg(int width, int height) {
     return EncodeJpeg(rgb.data(), width, height, false, 95, 72, true);
 }
 
-std::vector<std::uint8_t> MakeInkJpeg(int width, int height, const std::vector<std::uint8_t>& cmyk,
-                                      bool ycck, bool adobeMarker) {
+std::vector<std::uint8_t> MakeInkJpeg(bool ycck, bool adobeMarker) {
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
     info.err = jpeg_std_error(&errors);
@@ -47,23 +46,25 @@ std::vector<std::uint8_t> MakeInkJpeg(int width, int height, const std::vector<s
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = static_cast<JDIMENSION>(width);
-    info.image_height = static_cast<JDIMENSION>(height);
+    info.image_width = 32;
+    info.image_height = 16;
     info.input_components = 4;
     info.in_color_space = JCS_CMYK;
     jpeg_set_defaults(&info);
     jpeg_set_colorspace(&info, ycck ? JCS_YCCK : JCS_CMYK);
-    jpeg_set_quality(&info, 95, TRUE);
     info.write_Adobe_marker = adobeMarker ? TRUE : FALSE;
     jpeg_start_compress(&info, TRUE);
-    std::vector<std::uint8_t> row(static_cast<std::size_t>(width) * 4);
-    while (info.next_scanline < info.image_height) {
-        const std::size_t at = static_cast<std::size_t>(info.next_scanline) * width * 4;
-        for (std::size_t i = 0; i < row.size(); ++i)
-            row[i] = adobeMarker ? static_cast<std::uint8_t>(255 - cmyk[at + i]) : cmyk[at + i];
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
+    std::uint8_t row[32 * 4];
+    for (int x = 0; x < 32; ++x) {
+        const std::uint8_t ink[4] = {std::uint8_t(x < 16 ? 255 : 0), 0,
+                                     std::uint8_t(x < 16 ? 0 : 255),
+                                     std::uint8_t(x < 16 ? 0 : 128)};
+        for (int c = 0; c < 4; ++c)
+            row[x * 4 + c] = adobeMarker ? std::uint8_t(255 - ink[c]) : ink[c];
     }
+    JSAMPROW rows[1] = {row};
+    while (info.next_scanline < info.image_height)
+        jpeg_write_scanlines(&info, rows, 1);
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
     std::vector<std::uint8_t> out(buffer, buffer + size);
@@ -149,96 +150,56 @@ void ScratchFolder::Write(const std::string& relative,
     std::fclose(out);
 }
 
-namespace {
-
-void PutS32(std::vector<std::uint8_t>& out, std::int32_t value) {
-    PutU32(out, static_cast<std::uint32_t>(value));
-}
-
-// A WMF record: its size in 16-bit words, its function number, its parameters.
-void WmfRecord(std::vector<std::uint8_t>& out, unsigned function, std::vector<int> parameters) {
-    PutU32(out, static_cast<std::uint32_t>(3 + parameters.size()));
-    PutU16(out, function);
-    for (const int p : parameters)
-        PutU16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(p)));
-}
-
-// An EMF record: type, size in bytes, 32-bit parameters.
-void EmfRecord(std::vector<std::uint8_t>& out, std::uint32_t type,
-               std::vector<std::int32_t> parameters) {
-    PutU32(out, type);
-    PutU32(out, static_cast<std::uint32_t>(8 + 4 * parameters.size()));
-    for (const std::int32_t p : parameters)
-        PutS32(out, p);
-}
-
-constexpr std::int32_t Red = 0x0000FF, Blue = 0xFF0000; // COLORREF: 0x00BBGGRR
-
-} // namespace
-
-std::vector<std::uint8_t> MakeWmf(bool placeable) {
-    std::vector<std::uint8_t> records;
-    WmfRecord(records, 0x020B, {0, 0});                          // SetWindowOrg (y, x)
-    WmfRecord(records, 0x020C, {20, 40});                        // SetWindowExt (y, x)
-    WmfRecord(records, 0x02FA, {5, 0, 0, 0, 0});                 // CreatePenIndirect: no pen
-    WmfRecord(records, 0x012D, {0});                             // SelectObject
-    WmfRecord(records, 0x02FC, {0, Red & 0xFFFF, Red >> 16, 0}); // CreateBrushIndirect
-    WmfRecord(records, 0x012D, {1});
-    WmfRecord(records, 0x041B, {20, 20, 0, 0}); // Rectangle (bottom, right, top, left)
-    WmfRecord(records, 0x02FC, {0, Blue & 0xFFFF, Blue >> 16, 0});
-    WmfRecord(records, 0x012D, {2});
-    WmfRecord(records, 0x041B, {20, 40, 0, 20});
-    WmfRecord(records, 0x0000, {}); // end of file
-
+// Little-endian words: 16-bit for WMF, 32-bit for EMF; records read one a line below.
+static std::vector<std::uint8_t> Words(std::initializer_list<std::uint32_t> words, int bytes) {
     std::vector<std::uint8_t> out;
-    if (placeable) {
-        PutU32(out, 0x9AC6CDD7);
-        PutU16(out, 0);
-        for (unsigned v : {0u, 0u, 40u, 20u, 96u}) // box and units a inch: a unit a pixel
-            PutU16(out, v);
-        PutU32(out, 0);
-        std::uint16_t checksum = 0;
-        for (std::size_t i = 0; i < out.size(); i += 2)
-            checksum ^= static_cast<std::uint16_t>(out[i] | out[i + 1] << 8);
-        PutU16(out, checksum);
+    for (const std::uint32_t word : words) {
+        for (int i = 0; i < bytes; ++i)
+            out.push_back(static_cast<std::uint8_t>(word >> 8 * i));
     }
-    PutU16(out, 2); // on disk
-    PutU16(out, 9);
-    PutU16(out, 0x0300);
-    PutU32(out, static_cast<std::uint32_t>((18 + records.size()) / 2));
-    PutU16(out, 3); // objects
-    PutU32(out, 7); // largest record, in words
-    PutU16(out, 0);
+    return out;
+}
+
+// clang-format off
+std::vector<std::uint8_t> MakeWmf(bool placeable) {
+    // Placeable: box 0,0-40,20 at 96 units an inch, then the XOR of the words before.
+    std::vector<std::uint8_t> out =
+        placeable ? Words({0xCDD7, 0x9AC6, 0, 0, 0, 40, 20, 96, 0, 0, 0x574D}, 2) : Words({}, 2);
+    const std::vector<std::uint8_t> records = Words({
+        5, 0, 0x020B, 0, 0,              // window origin 0, 0
+        5, 0, 0x020C, 20, 40,            // window extent 40 x 20
+        8, 0, 0x02FA, 5, 0, 0, 0, 0,     // no pen
+        4, 0, 0x012D, 0,                 // selected
+        7, 0, 0x02FC, 0, 0x00FF, 0, 0,   // red brush
+        4, 0, 0x012D, 1,
+        7, 0, 0x041B, 20, 20, 0, 0,      // rectangle: bottom, right, top, left
+        7, 0, 0x02FC, 0, 0, 0x00FF, 0,   // blue brush
+        4, 0, 0x012D, 2,
+        7, 0, 0x041B, 20, 40, 0, 20,
+        3, 0, 0}, 2);                    // end of file
+    const auto size = static_cast<std::uint32_t>(9 + records.size() / 2); // in words
+    const std::vector<std::uint8_t> header =
+        Words({2, 9, 0x0300, size & 0xFFFF, size >> 16, 3, 8, 0, 0}, 2);
+    out.insert(out.end(), header.begin(), header.end());
     out.insert(out.end(), records.begin(), records.end());
     return out;
 }
 
 std::vector<std::uint8_t> MakeEmf() {
-    std::vector<std::uint8_t> records;
-    EmfRecord(records, 39, {1, 0, Red, 0}); // CreateBrushIndirect (handle, style, colour, hatch)
-    EmfRecord(records, 37, {1});            // SelectObject
-    EmfRecord(records, 37, {static_cast<std::int32_t>(0x80000008)}); // the stock null pen
-    EmfRecord(records, 43, {0, 0, 20, 20}); // Rectangle (left, top, right, bottom)
-    EmfRecord(records, 39, {2, 0, Blue, 0});
-    EmfRecord(records, 37, {2});
-    EmfRecord(records, 43, {20, 0, 40, 20});
-    EmfRecord(records, 14, {0, 0, 20}); // end of file
-
-    std::vector<std::uint8_t> out;
-    PutU32(out, 1); // header record
-    PutU32(out, 88);
-    for (std::int32_t v : {0, 0, 39, 19}) // bounds in pixels, inclusive
-        PutS32(out, v);
-    for (std::int32_t v : {0, 0, 1058, 529}) // frame in hundredths of a millimetre, at 96 dpi
-        PutS32(out, v);
-    PutU32(out, 0x464D4520);
-    PutU32(out, 0x10000);
-    PutU32(out, static_cast<std::uint32_t>(88 + records.size()));
-    PutU32(out, 8); // records
-    PutU16(out, 3); // handles
-    PutU16(out, 0);
-    for (std::int32_t v : {0, 0, 0, 1024, 768, 271, 203}) // description, palette; device size
-        PutS32(out, v);
+    const std::vector<std::uint8_t> records = Words({
+        39, 24, 1, 0, 0x0000FF, 0,      // red brush
+        37, 12, 1, 37, 12, 0x80000008,  // selected, and the stock null pen
+        43, 24, 0, 0, 20, 20,           // rectangle: left, top, right, bottom
+        39, 24, 2, 0, 0xFF0000, 0,      // blue brush
+        37, 12, 2, 43, 24, 20, 0, 40, 20,
+        14, 20, 0, 0, 20}, 4);          // end of file
+    std::vector<std::uint8_t> out = Words({
+        1, 88, 0, 0, 39, 19,            // header: bounds in pixels, inclusive
+        0, 0, 1058, 529,                // frame in 0.01 mm: 40 x 20 pixels at 96 dpi
+        0x464D4520, 0x10000, static_cast<std::uint32_t>(88 + records.size()),
+        8, 3, 0, 0, 0,                  // records, handles, no description or palette
+        1024, 768, 271, 203}, 4);       // the reference device
     out.insert(out.end(), records.begin(), records.end());
     return out;
 }
+// clang-format on

@@ -11,11 +11,9 @@ std::vector<std::uint8_t> PatternPixels(int width, int height);
 std::vector<std::uint8_t> MakeJpeg(int width, int height, bool grayscale = false, int quality = 92);
 // A progressive encoding made with libjpeg directly (the program never writes one).
 std::vector<std::uint8_t> MakeProgressiveJpeg(int width, int height);
-// A JPEG of printing inks as prepress software writes them, made with libjpeg directly: cmyk
-// holds width*height*4 ink amounts (0 none, 255 full), stored as YCCK when ycck, and inverted
-// under Adobe's marker unless adobeMarker is false.
-std::vector<std::uint8_t> MakeInkJpeg(int width, int height, const std::vector<std::uint8_t>& cmyk,
-                                      bool ycck, bool adobeMarker = true);
+// A 32 x 16 JPEG of printing inks, made with libjpeg directly: full cyan on the left half, full
+// yellow over half black on the right; YCCK when ycck, inverted under Adobe's marker if any.
+std::vector<std::uint8_t> MakeInkJpeg(bool ycck, bool adobeMarker);
 // The JPEG with a malformed table marker inserted before its end marker: the picture data
 // decodes completely, then libjpeg fails with a bad marker length.
 std::vector<std::uint8_t> WithBadMarkerBeforeEnd(std::vector<std::uint8_t> jpeg);
@@ -43,8 +41,8 @@ private:
     std::filesystem::path previous_;
 };
 
-// Metafiles of 40 x 20 pixels, red on the left half, blue on the right, with no outlines: a WMF
-// (with or without the placeable header, in logical units of a pixel) and an EMF.
+// Metafiles of 40 x 20 pixels, the left half red, the right half blue: a WMF (with or without
+// the placeable header) and an EMF.
 std::vector<std::uint8_t> MakeWmf(bool placeable);
 std::vector<std::uint8_t> MakeEmf();
 

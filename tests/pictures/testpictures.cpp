@@ -55,12 +55,12 @@ std::vector<std::uint8_t> MakeInkJpeg(bool ycck, bool adobeMarker) {
     info.write_Adobe_marker = adobeMarker ? TRUE : FALSE;
     jpeg_start_compress(&info, TRUE);
     std::uint8_t row[32 * 4];
-    for (int x = 0; x < 32; ++x) {
-        const std::uint8_t ink[4] = {std::uint8_t(x < 16 ? 255 : 0), 0,
-                                     std::uint8_t(x < 16 ? 0 : 255),
-                                     std::uint8_t(x < 16 ? 0 : 128)};
-        for (int c = 0; c < 4; ++c)
-            row[x * 4 + c] = adobeMarker ? std::uint8_t(255 - ink[c]) : ink[c];
+    for (int i = 0; i < 32 * 4; ++i) {
+        const bool left = i < 16 * 4;
+        const int ink = (i % 4 == 0 && left) || (i % 4 == 2 && !left) ? 255
+                        : i % 4 == 3 && !left                         ? 128
+                                                                      : 0;
+        row[i] = static_cast<std::uint8_t>(adobeMarker ? 255 - ink : ink);
     }
     JSAMPROW rows[1] = {row};
     while (info.next_scanline < info.image_height)
@@ -166,7 +166,6 @@ std::vector<std::uint8_t> MakeWmf(bool placeable) {
     std::vector<std::uint8_t> out =
         placeable ? Words({0xCDD7, 0x9AC6, 0, 0, 0, 40, 20, 96, 0, 0, 0x574D}, 2) : Words({}, 2);
     const std::vector<std::uint8_t> records = Words({
-        5, 0, 0x020B, 0, 0,              // window origin 0, 0
         5, 0, 0x020C, 20, 40,            // window extent 40 x 20
         8, 0, 0x02FA, 5, 0, 0, 0, 0,     // no pen
         4, 0, 0x012D, 0,                 // selected

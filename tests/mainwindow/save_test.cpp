@@ -124,14 +124,13 @@ TEST_F(SaveCopy, FailedCopyIsReportedWithTargetAndReason) {
     Save([&](TSavePictureDialog& dialog) {
         dialog.setDirectory(QString::fromStdString(target_.string()));
         auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-        name->setText(QString::fromStdString((folder_ / "missing" / "kep").string()));
+        // The path and the reason are the system's text, shown in their own characters.
+        name->setText(QString::fromStdString((folder_ / "hiányzó東" / "kep").string()));
         QTest::keyClick(name, Qt::Key_Return);
     });
     ASSERT_EQ(reports_.size(), 1u);
-    EXPECT_NE(reports_[0].find("Cannot save the picture to " + (folder_ / "missing").string() +
-                               "/kep.jpg: "),
-              std::string::npos)
-        << reports_[0];
+    EXPECT_EQ(reports_[0], "Cannot save the picture to " + (folder_ / "hiányzó東").string() +
+                               "/kep.jpg: " + std::strerror(ENOENT) + ".");
 }
 
 TEST_F(SaveCopy, NameLongerThanThePlatformAllowsIsReportedNotCut) {
@@ -166,9 +165,9 @@ TEST_F(SaveCopy, PreviewShowsTheSelectedPicture) {
 
 class SystemText : public ProgramTest {};
 
-TEST_F(SystemText, MessagesShowPathsAndReasonsInTheirOwnCharacters) {
-    // The start folder's name is the file system's UTF-8, with a letter code page 1250 lacks.
-    const std::filesystem::path accented = folder_.string() + "-Múzeum東";
+TEST_F(SystemText, MessagesShowPathsInTheirOwnCharacters) {
+    // The start folder's name is the file system's UTF-8.
+    const std::filesystem::path accented = folder_.string() + "-Múzeum";
     std::filesystem::rename(folder_, accented);
     folder_ = accented;
     Start({EntryWithPictures("Első", "Kep", 1)});
@@ -176,18 +175,6 @@ TEST_F(SystemText, MessagesShowPathsAndReasonsInTheirOwnCharacters) {
     QTest::mouseClick(Main().RadioImage2, Qt::LeftButton, {}, QPoint(3, 3));
     ASSERT_EQ(reports_.size(), 1u);
     EXPECT_EQ(reports_[0], "Cannot open file " + folder_.string() + "/radioon.jpg.");
-
-    QTimer::singleShot(0, [&] {
-        auto* name = QApplication::activeModalWidget()->findChild<QLineEdit*>("fileNameEdit");
-        name->setText(QString::fromStdString((folder_ / "hiányzó" / "kep").string()));
-        QTest::keyClick(name, Qt::Key_Return);
-    });
-    QTest::mouseClick(Main().Image8, Qt::LeftButton, {}, QPoint(3, 3));
-    ASSERT_EQ(reports_.size(), 2u);
-    std::string target = folder_.string();
-    target[target.find("-M") + 1] = 'm'; // only ASCII letters are lowered
-    EXPECT_EQ(reports_[1], "Cannot save the picture to " + target +
-                               "/hiányzó/kep.jpg: " + std::strerror(ENOENT) + ".");
 }
 
 TEST(PreviewFit, SmallPicturesAreCentredLargeOnesFitFromTheCorner) {

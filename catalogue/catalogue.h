@@ -31,11 +31,18 @@ struct Catalogue { // the process-wide working data
     std::array<CatalogueRecord, MaxRecords> CatalogueStore;
     std::uint16_t RecordCount = 0;
     std::array<std::uint16_t, ListRows> ListIndexMap{}; // all 0 until reset
+    // The rows whose ListIndexMap entries were written for the list now shown: every row after
+    // ResetListIndexMap, the hit rows of a result list (MapResultRow). The header, empty and
+    // back rows of a result list keep stale entries, which name records all the same.
+    int MappedRowsBegin = 0, MappedRowsEnd = ListRows;
 
     // k in 1..MaxRecords; outside it throws std::out_of_range.
     const CatalogueRecord& Record(int k) const;
-    // The record number row r stands for, 0 when r is outside 0..99 or the entry lies outside
-    // 1..RecordCount (header rows, stale rows after a search). Never reads outside the arrays.
+    // A result list is being built: row `row` (rows from `first` on, in order) stands for record
+    // k, and the rows outside first..row for none.
+    void MapResultRow(int first, int row, int k);
+    // The record number row r stands for, 0 when r is outside 0..99 or outside the mapped rows,
+    // or the entry lies outside 1..RecordCount. Never reads outside the arrays.
     int RecordNumberForRow(int row) const;
     const CatalogueRecord* RecordForRow(int row) const; // null when RecordNumberForRow is 0
 };

@@ -16,6 +16,9 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <qdrawutil.h>
+
+#include <algorithm>
 #include <cmath>
 
 QRect PreviewTarget(QSize picture, QSize box) {
@@ -73,18 +76,19 @@ private:
 class PreviewBox : public QFrame {
 public:
     PreviewBox(const TPicture& picture, QWidget* parent) : QFrame(parent), picture_(picture) {
-        // A lowered outer and a raised inner bevel.
-        setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setLineWidth(1);
-        setMidLineWidth(1);
+        // Two bevels of a pixel each, drawn below: QFrame's styles give one or the other.
+        setFrameStyle(QFrame::NoFrame);
+        setContentsMargins(2, 2, 2, 2);
         setMinimumSize(150, 150);
     }
     std::function<void()> OnDoubleClick;
 
 protected:
-    void paintEvent(QPaintEvent* event) override {
-        QFrame::paintEvent(event);
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
+        // A lowered outer bevel around a raised inner one.
+        qDrawShadePanel(&painter, rect(), palette(), true, 1);
+        qDrawShadePanel(&painter, rect().adjusted(1, 1, -1, -1), palette(), false, 1);
         const QRect inside = contentsRect();
         if (!picture_.Graphic() || picture_.Width() == 0 || picture_.Height() == 0) {
             painter.drawText(inside, Qt::AlignCenter, QStringLiteral("(None)"));
@@ -182,7 +186,10 @@ void PicturePreview::OpenPreviewWindow() {
         window.resize(picture_.Width() + 2 * BorderWidth + 2 * frame,
                       picture_.Height() + 2 * BorderWidth + 2 * frame);
     }
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window.move(screen->geometry().center() - QPoint(window.width() / 2, window.height() / 2));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        window.move(area.left() + std::max(0, (area.width() - window.width()) / 2),
+                    area.top() + std::max(0, (area.height() - window.height()) / 2));
+    }
     window.exec();
 }

@@ -5,8 +5,10 @@
 #include "mainwindow/savenames.h"
 #include "pictures/pictures.h"
 
+#include <QComboBox>
 #include <QFileSystemModel>
 #include <QGridLayout>
+#include <QLineEdit>
 
 namespace {
 std::vector<PictureFormatEntry> RegisteredFormats() {
@@ -36,7 +38,16 @@ TSavePictureDialog::TSavePictureDialog(QWidget* parent)
         shown << parts[i];
     }
     setNameFilters(shown);
+    // Picking a file type makes the toolkit's dialog swap the typed name's extension for the
+    // type's (the last one of "All"); the saved name is the typed one whatever the type, so
+    // the name is noted as the type changes, before that swap, and put back after it.
+    if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+        connect(types, &QComboBox::currentIndexChanged, this, [this] {
+            if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                nameBeforeFilter_ = name->text();
+        });
     connect(this, &QFileDialog::filterSelected, this, &TSavePictureDialog::UsePatternsOf);
+    connect(this, &QFileDialog::filterSelected, this, &TSavePictureDialog::KeepTheName);
 
     // The preview area stands to the right of the standard controls.
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
@@ -51,6 +62,12 @@ void TSavePictureDialog::UsePatternsOf(const QString& filterRow) {
         if (auto* model = findChild<QFileSystemModel*>())
             model->setNameFilters(row.patterns);
     }
+}
+
+void TSavePictureDialog::KeepTheName() {
+    auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name && name->text() != nameBeforeFilter_)
+        name->setText(nameBeforeFilter_);
 }
 
 QStringList TSavePictureDialog::FilterRows() const {

@@ -16,7 +16,8 @@ struct JpegHeader {
 int ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader& header);
 
 // Decodes at full size into rows of the caller's buffer (row y at first + y * stride): three
-// bytes R, G, B a pixel, or one byte for grayscale. expectedWidth and expectedHeight are the
-// header's; rowsDone is set to the rows written, also when decoding fails part way.
+// bytes R, G, B a pixel (CMYK and YCCK files too), or one byte for grayscale. expectedWidth and
+// expectedHeight are the header's; rowsDone is set to the rows written, also when decoding fails
+// part way.
 int DecodeJpegRows(const std::uint8_t* data, std::size_t size, bool grayscale, int expectedWidth,
                    int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride, int& rowsDone);

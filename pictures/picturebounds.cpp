@@ -13,9 +13,11 @@ EPictureTooLarge::EPictureTooLarge(std::int64_t width, std::int64_t height)
     : EInvalidGraphic("Picture is too large: " + Claimed(width, height)), width_(width),
       height_(height) {}
 
-EPictureTooLarge::EPictureTooLarge(const EPictureTooLarge& refused, const std::string& fileName)
-    : EInvalidGraphic("Picture " + fileName +
-                      " is too large: " + Claimed(refused.width_, refused.height_)),
+EPictureTooLarge::EPictureTooLarge(const EPictureTooLarge& refused, MessagePart fileName)
+    : EInvalidGraphic(
+          std::vector<MessagePart>{{"Picture "},
+                                   std::move(fileName),
+                                   {" is too large: " + Claimed(refused.width_, refused.height_)}}),
       width_(refused.width_), height_(refused.height_) {}
 
 void CheckPictureSize(std::int64_t width, std::int64_t height) {
@@ -23,6 +25,9 @@ void CheckPictureSize(std::int64_t width, std::int64_t height) {
         throw EPictureTooLarge(width, height);
 }
 
-EPictureFileTooLarge::EPictureFileTooLarge(const std::string& fileName, std::uint64_t size)
-    : EInvalidGraphic("Picture file " + fileName + " is too large: " + std::to_string(size) +
-                      " bytes (at most " + std::to_string(MaxPictureFileBytes >> 20) + " MB)") {}
+EPictureFileTooLarge::EPictureFileTooLarge(MessagePart fileName, std::uint64_t size)
+    : EInvalidGraphic(
+          std::vector<MessagePart>{{"Picture file "},
+                                   std::move(fileName),
+                                   {" is too large: " + std::to_string(size) + " bytes (at most " +
+                                    std::to_string(MaxPictureFileBytes >> 20) + " MB)"}}) {}

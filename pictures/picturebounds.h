@@ -27,7 +27,7 @@ class EPictureTooLarge : public EInvalidGraphic {
 public:
     EPictureTooLarge(std::int64_t width, std::int64_t height);
     // The same refusal, naming the file it was loaded from.
-    EPictureTooLarge(const EPictureTooLarge& refused, const std::string& fileName);
+    EPictureTooLarge(const EPictureTooLarge& refused, MessagePart fileName);
     std::int64_t Width() const { return width_; }
     std::int64_t Height() const { return height_; }
 
@@ -42,5 +42,5 @@ void CheckPictureSize(std::int64_t width, std::int64_t height);
 // A picture file larger than MaxPictureFileBytes, refused before it is read.
 class EPictureFileTooLarge : public EInvalidGraphic {
 public:
-    EPictureFileTooLarge(const std::string& fileName, std::uint64_t size);
+    EPictureFileTooLarge(MessagePart fileName, std::uint64_t size);
 };

@@ -6,20 +6,21 @@
 
 TGraphic::~TGraphic() = default;
 
-void TGraphic::LoadFromFile(const std::string& fileName) {
-    std::vector<std::uint8_t> bytes = ReadPictureFile(fileName);
+void TGraphic::LoadFromFile(const std::string& fileName, TextEncoding nameEncoding) {
+    std::vector<std::uint8_t> bytes = ReadPictureFile(fileName, nameEncoding);
     try {
         LoadFromBytes(std::move(bytes));
     } catch (const EPictureTooLarge& refused) {
-        throw EPictureTooLarge(refused, fileName);
+        throw EPictureTooLarge(refused, PathText(fileName, nameEncoding));
     }
 }
 
-std::vector<std::uint8_t> TGraphic::ReadPictureFile(const std::string& fileName) {
+std::vector<std::uint8_t> TGraphic::ReadPictureFile(const std::string& fileName,
+                                                    TextEncoding nameEncoding) {
     files::ReadResult result = files::ReadWholeFile(fileName, MaxPictureFileBytes);
     if (result.error == files::FileTooLarge)
-        throw EPictureFileTooLarge(fileName, result.size);
+        throw EPictureFileTooLarge(PathText(fileName, nameEncoding), result.size);
     if (result.error != 0)
-        throw EFOpenError("Cannot open file " + fileName);
+        throw EFOpenError({{"Cannot open file "}, PathText(fileName, nameEncoding)});
     return std::move(result.bytes);
 }

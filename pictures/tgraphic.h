@@ -9,6 +9,8 @@
 
 #include <QImage>
 
+#include "core/errors.h"
+
 class QPainter;
 class QRect;
 
@@ -21,10 +23,11 @@ public:
     virtual int Height() const = 0;
 
     // Reads the whole file, then loads its bytes. A file that cannot be read, or is no regular
-    // file, raises EFOpenError "Cannot open file %s" with the name exactly as passed in; a
-    // file or a claimed size past the bounds (picturebounds.h) raises an error naming the
-    // file. A failed load leaves the object as it was.
-    virtual void LoadFromFile(const std::string& fileName);
+    // file, raises EFOpenError "Cannot open file %s" with the name exactly as passed in (its
+    // bytes in nameEncoding); a file or a claimed size past the bounds (picturebounds.h) raises
+    // an error naming the file. A failed load leaves the object as it was.
+    virtual void LoadFromFile(const std::string& fileName,
+                              TextEncoding nameEncoding = TextEncoding::Cp1250);
     virtual void LoadFromBytes(std::vector<std::uint8_t> bytes) = 0;
     // The bytes of a complete file of the class (what was loaded, unchanged).
     virtual std::vector<std::uint8_t> SaveToBytes() const = 0;
@@ -44,5 +47,6 @@ protected:
     TGraphic(const TGraphic&) = default;
     TGraphic& operator=(const TGraphic&) = default;
 
-    static std::vector<std::uint8_t> ReadPictureFile(const std::string& fileName);
+    static std::vector<std::uint8_t> ReadPictureFile(const std::string& fileName,
+                                                     TextEncoding nameEncoding);
 };

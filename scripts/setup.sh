@@ -4,6 +4,7 @@ VENDRAL_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libjpeg62-turbo-dev libgtest-dev
     fonts-ebgaramond qt6-image-formats-plugins
+    qt6-svg-dev libemf2svg-dev libwmf-dev
 )
 VENDRAL_TEST_PACKAGES=(
     xvfb xauth xdotool imagemagick x11-utils clang-format

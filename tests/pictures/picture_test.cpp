@@ -2,11 +2,13 @@
 #include "pictures/bitmap.h"
 #include "pictures/embeddedpicture.h"
 #include "pictures/jpegimage.h"
+#include "pictures/metafile.h"
 #include "pictures/picture.h"
 #include "tests/pictures/testpictures.h"
 
 #include <QBuffer>
 #include <QImage>
+#include <QPainter>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -188,19 +190,35 @@ TEST_F(PictureLoadTest, BitmapIconAndMetafileLoad) {
     EXPECT_EQ(picture_.Height(), 6);
     EXPECT_EQ(picture_.Graphic()->ToImage().pixelColor(2, 2), QColor(Qt::blue));
 
-    std::vector<std::uint8_t> emf;
-    PutU32(emf, 1);
-    PutU32(emf, 88);
-    for (std::uint32_t v : {0u, 0u, 0u, 0u, 0u, 0u, 2540u, 5080u})
-        PutU32(emf, v);
-    PutU32(emf, 0x464D4520);
-    emf.resize(88, 0);
-    folder_.Write("m.emf", emf);
+    folder_.Write("m.emf", MakeEmf());
     picture_.LoadFromFile("m.emf");
     EXPECT_STREQ(picture_.Graphic()->ClassName(), "TMetafile");
-    EXPECT_EQ(picture_.Width(), 96);
-    EXPECT_EQ(picture_.Height(), 192);
+    EXPECT_EQ(picture_.Width(), 40);
+    EXPECT_EQ(picture_.Height(), 20);
     EXPECT_EQ(changes_, 3);
+}
+
+TEST(MetafileTest, DrawsWmfAndEmfIntoAnyRectangle) {
+    for (const auto& bytes : {MakeWmf(true), MakeWmf(false), MakeEmf()}) {
+        TMetafile metafile;
+        metafile.LoadFromBytes(bytes);
+        EXPECT_NEAR(metafile.Width(), 40, 1);
+        // At twice its size in a white surface, as a stretched slot draws it; at its own size,
+        // as the print takes it.
+        QImage surface(100, 60, QImage::Format_RGB32);
+        surface.fill(Qt::white);
+        QPainter painter(&surface);
+        metafile.Draw(painter, QRect(10, 10, 80, 40));
+        painter.end();
+        const QImage own = metafile.ToImage();
+        for (const QRgb red : {surface.pixel(30, 30), own.pixel(5, 10)})
+            EXPECT_EQ(red & 0xF0F0F0, 0xF00000u) << std::hex << red;
+        for (const QRgb blue : {surface.pixel(70, 30), own.pixel(35, 10)})
+            EXPECT_EQ(blue & 0xF0F0F0, 0x0000F0u) << std::hex << blue;
+        EXPECT_EQ(surface.pixel(95, 30), QColor(Qt::white).rgb()) << "drawn outside its box";
+        // Contents the library refuses.
+        EXPECT_THROW(metafile.LoadFromBytes({bytes.begin(), bytes.end() - 30}), EInvalidGraphic);
+    }
 }
 
 TEST(BitmapTest, KeepsTheFileBytesExactly) {

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/tform.h"
+#include "app/windowfocus.h"
 #include "app/windowset.h"
 
 int main(int argc, char** argv) {
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     SetApplicationTitle(QString::fromStdString(
         TitleFromProgramPath(QCoreApplication::applicationFilePath().toStdString())));
     InstallTooltipTiming(application);
+    InstallFocusWithoutWindowManager(application);
 
     WindowSet windows;
     // Runs the main window's show handler (splash, introduction, catalogue) before it appears.

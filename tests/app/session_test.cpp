@@ -188,4 +188,25 @@ TEST_F(Session, TheKeyboardWorksFromTheFirstMomentAndComesBackAfterAMessage) {
     Stop();
 }
 
+TEST_F(Session, APressThatDriftsActsWhereItWasPressed) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ClickAt(Main.topLeft() + SearchBox);
+    XdoTool({"type", "--delay", "20", "Hely B"});
+    XdoTool({"key", "Return"});
+    ASSERT_TRUE(WaitForPicture(EntryColour(1, 1)));
+
+    // A thumbnail takes a press that moves a few pixels within it.
+    const QPoint slot = Main.topLeft() + SecondSlot;
+    Drag(slot, slot + QPoint(3, 3));
+    ASSERT_TRUE(WaitForPicture(EntryColour(1, 2)));
+
+    // The back row (row 4 of the result list) rebuilds the list under the finger; the drift
+    // onto the full list's row 4 must not select entry E.
+    const QPoint backRow = Main.topLeft() + QPoint(ListLeft + 60, ListTop + 4 * RowHeight + 6);
+    Drag(backRow, backRow + QPoint(0, 3));
+    QTest::qWait(300);
+    EXPECT_TRUE(Near(ScreenColour(Main.topLeft() + PictureCentre), EntryColour(1, 2)));
+    Stop();
+}
+
 } // namespace

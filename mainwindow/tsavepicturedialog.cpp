@@ -5,6 +5,7 @@
 #include "mainwindow/savenames.h"
 #include "pictures/pictures.h"
 
+#include <QDir>
 #include <QFileSystemModel>
 #include <QGridLayout>
 
@@ -66,6 +67,9 @@ void TSavePictureDialog::SetFileName(const std::string& fileName) {
 
 bool TSavePictureDialog::Execute() {
     preview_->Clear();
+    // Opens where the program's pictures are (the current directory is put back there after
+    // every save), not wherever the user last went.
+    setDirectory(QDir::currentPath());
     if (chosenFilter_ < static_cast<int>(filterRows_.size())) {
         selectNameFilter(filterRows_[chosenFilter_].shown);
         UsePatternsOf(filterRows_[chosenFilter_].shown);

@@ -209,4 +209,18 @@ TEST_F(Session, APressThatDriftsActsWhereItWasPressed) {
     Stop();
 }
 
+TEST_F(Session, OpeningAndCancellingTheSaveDialogLeavesTheHomeEmpty) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ClickAt(Main.topLeft() + SaveButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Windows().size() >= 2; }, 5000));
+    const auto dialog = Windows();
+    XdoTool({"key", "Escape"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Windows().size() < dialog.size(); }, 3000));
+    Stop();
+    for (const char* folder : {"home", "config"})
+        EXPECT_TRUE(
+            QDir(Path(folder)).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+            << folder;
+}
+
 } // namespace

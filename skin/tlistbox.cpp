@@ -115,13 +115,13 @@ void TListBox::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TListBox::mouseMoveEvent(QMouseEvent* event) {
-    // Dragging with the button held moves the selection row by row.
-    RunHandler([&] {
-        const int before = SelectedRow();
-        QListWidget::mouseMoveEvent(event);
-        if (SelectedRow() != before)
-            FireClick();
-    });
+    // A press acts on the row pressed. A finger always drifts, and the press may have rebuilt
+    // the rows under it (the back row), so movement with a button held selects nothing.
+    if (event->buttons() != Qt::NoButton) {
+        event->accept();
+        return;
+    }
+    QListWidget::mouseMoveEvent(event);
 }
 
 QItemSelectionModel::SelectionFlags TListBox::selectionCommand(const QModelIndex& index,

@@ -22,10 +22,34 @@ QRectF BoundsArea(std::span<const std::uint8_t> file) {
     return {0, 0, width + 1, height + 1};
 }
 
+// The library trusts the file's own sizes and offsets: a record that runs past the end of the
+// file, or a header whose description lies outside the header, makes it read beyond its buffer.
+// Such files are refused before it sees them.
+bool RecordsWithinFile(std::span<const std::uint8_t> file) {
+    std::size_t at = 0;
+    while (at < file.size()) {
+        if (file.size() - at < 8)
+            return false;
+        const std::uint64_t size = ReadU32(file, at + 4);
+        if (size < 8 || size % 4 != 0 || size > file.size() - at)
+            return false;
+        if (at == 0) {
+            if (size < 88)
+                return false;
+            const std::uint64_t characters = ReadU32(file, 60);
+            const std::uint64_t offset = ReadU32(file, 64);
+            if (characters != 0 && (offset < 88 || offset + characters * 2 > size))
+                return false;
+        }
+        at += static_cast<std::size_t>(size);
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<MetafileSvg> EmfToSvg(std::span<const std::uint8_t> file) {
-    if (file.size() < 24)
+    if (file.size() < 24 || !RecordsWithinFile(file))
         return std::nullopt;
     // The library takes non-const bytes; it gets a copy of its own.
     std::vector<char> contents(file.begin(), file.end());

@@ -20,14 +20,17 @@ constexpr std::uint32_t EmfHeaderRecord = 1;
 constexpr std::uint32_t EmfSignature = 0x464D4520; // " EMF"
 
 // The 18-byte header of a plain metafile: type 1 (memory) or 2 (disk), 9 words long,
-// version 0x0100 or 0x0300.
+// version 0x0100 or 0x0300. Its largest record (in words) cannot be longer than the file: the
+// metafile library allocates a buffer of that size before reading a record, so a header of a
+// few bytes could otherwise ask for gigabytes.
 bool PlainHeaderValid(std::span<const std::uint8_t> d, std::size_t at) {
     if (d.size() < at + 18)
         return false;
     const std::uint16_t type = ReadU16(d, at);
     const std::uint16_t version = ReadU16(d, at + 4);
+    const std::uint64_t largestRecordBytes = std::uint64_t{ReadU32(d, at + 12)} * 2;
     return (type == 1 || type == 2) && ReadU16(d, at + 2) == 9 &&
-           (version == 0x0100 || version == 0x0300);
+           (version == 0x0100 || version == 0x0300) && largestRecordBytes <= d.size() - at;
 }
 
 int ToPixels(double value) {

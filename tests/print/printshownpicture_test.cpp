@@ -105,12 +105,15 @@ TEST_F(PrintFromProgram, YesPrintsTheSelectedEntryThenClosesEachTime) {
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 
-TEST_F(PrintFromProgram, NoSelectedRowPrintsAnEmptyCaption) {
+TEST_F(PrintFromProgram, NoSelectedRowPrintsTheShownEntrysTitle) {
+    // A row without an entry acts on the entry the view shows: the long title over its picture.
     StartWithTwoEntries();
     Main().ListBox1->SelectRow(-1);
     const auto sheet = PrintAndRead();
     ASSERT_TRUE(sheet);
-    EXPECT_TRUE(sheet->IsBlank(page::CaptionRow));
+    const auto title = sheet->InkBounds(page::CaptionRow.adjusted(0, 0, 10, 0));
+    ASSERT_TRUE(title);
+    EXPECT_GT(title->right(), 205.0);
     ExpectPicturePrinted(*sheet, {800, 700});
 }
 

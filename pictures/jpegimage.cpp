@@ -2,14 +2,11 @@
 
 #include "pictures/jpegerrors.h"
 #include "pictures/jpegreader.h"
-
-#include <cstring>
+#include "pictures/jpegscale.h"
 
 #include <QPainter>
 
-#include <jerror.h>
-
-TJPEGImage::TJPEGImage() : data_(std::make_shared<const std::vector<std::uint8_t>>()) {}
+TJPEGImage::TJPEGImage() : data_(SharedJpegBitmaps({})) {}
 
 TJPEGImage::~TJPEGImage() = default;
 
@@ -19,48 +16,51 @@ void TJPEGImage::LoadFromBytes(std::vector<std::uint8_t> bytes) {
         if (const int code = ReadJpegHeader(bytes.data(), bytes.size(), header))
             RaiseJpegError(code);
     }
-    data_ = std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes));
+    data_ = SharedJpegBitmaps(std::move(bytes));
     width_ = header.width;
     height_ = header.height;
     grayscale_ = header.grayscale;
     progressive_ = header.progressive;
+    scale_ = 1;
+    decode_.reset();
     decoded_ = false;
     bitmap_ = QImage();
 }
 
 std::vector<std::uint8_t> TJPEGImage::SaveToBytes() const {
-    return *data_;
+    return data_->Bytes();
 }
 
 std::unique_ptr<TGraphic> TJPEGImage::Clone() const {
     // The decoded bitmap is shared too (implicitly, copy on write): still held once.
-    return std::unique_ptr<TGraphic>(new TJPEGImage(*this));
+    std::unique_ptr<TJPEGImage> copy(new TJPEGImage(*this));
+    if (scale_ != 1) {
+        copy->scale_ = 1;
+        copy->decode_.reset();
+        copy->decoded_ = false;
+        copy->bitmap_ = QImage();
+    }
+    return copy;
+}
+
+void TJPEGImage::PrepareDrawing(QSize target) {
+    if (decoded_ || decode_ || width_ <= 0 || height_ <= 0 || target.isEmpty())
+        return;
+    scale_ = SmallestCoveringScale(width_, height_, target.width(), target.height());
+    decode_ = data_->Decode({grayscale_, width_, height_, scale_}, true);
 }
 
 void TJPEGImage::DecodeOnce() {
     if (decoded_)
         return;
     decoded_ = true;
-    QImage image;
-    if (width_ > 0 && height_ > 0) {
-        image =
-            QImage(width_, height_, grayscale_ ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
-        if (image.isNull())
-            RaiseJpegError(JERR_OUT_OF_MEMORY);
-    }
-    int rowsDone = 0;
-    // An empty picture still goes through libjpeg, which reports the missing data.
-    const int code =
-        DecodeJpegRows(data_->data(), data_->size(), grayscale_, width_, height_,
-                       image.isNull() ? nullptr : image.bits(), image.bytesPerLine(), rowsDone);
-    if (code != 0 && !image.isNull()) {
-        // Keep what was decoded; the rest is blank, as a freshly made bitmap would be.
-        for (int y = rowsDone; y < height_; ++y)
-            std::memset(image.scanLine(y), 0, static_cast<std::size_t>(image.bytesPerLine()));
-    }
-    bitmap_ = image;
-    if (code != 0)
-        RaiseJpegError(code);
+    if (!decode_)
+        decode_ = data_->Decode({grayscale_, width_, height_, scale_}, false);
+    // Waits for a decode still running on the pool; the bitmap is taken here, on this thread.
+    const DecodedJpeg& result = decode_->result.get();
+    bitmap_ = result.bitmap;
+    if (result.error != 0)
+        RaiseJpegError(result.error);
 }
 
 QImage TJPEGImage::ToImage() {

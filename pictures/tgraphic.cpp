@@ -5,6 +5,8 @@
 
 TGraphic::~TGraphic() = default;
 
+void TGraphic::PrepareDrawing(QSize) {}
+
 void TGraphic::LoadFromFile(const std::string& fileName) {
     LoadFromBytes(ReadPictureFile(fileName));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The application object's program-wide settings and the fixed window set.
 
+#include "app/throwawaysettings.h"
 #include "app/window.h"
 
 #include <QApplication>
@@ -11,11 +12,15 @@
 class TForm;
 
 // The application object. Whatever escapes an event handler of any widget ends in the error
-// report instead of unwinding through the event loop.
+// report instead of unwinding through the event loop. Whatever Qt keeps in settings lives
+// only as long as the application object.
 class TApplication : public QApplication {
 public:
     TApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    ThrowawaySettings settings_;
 };
 
 // The title from the program file's path: drop everything up to the last separator, cut at

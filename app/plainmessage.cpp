@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 void PlainMessage(const QString& text) {
     QDialog dialog;
     dialog.setWindowTitle(ApplicationTitle());
@@ -21,8 +23,11 @@ void PlainMessage(const QString& text) {
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     dialog.adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // The windows' own rule, (screen − dialog) div 2: QRect::center() would put an
+        // even-sized dialog a pixel further left and up.
         const QRect area = screen->geometry();
-        dialog.move(area.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+        dialog.move(area.left() + std::max(0, (area.width() - dialog.width()) / 2),
+                    area.top() + std::max(0, (area.height() - dialog.height()) / 2));
     }
     dialog.exec();
 }

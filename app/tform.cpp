@@ -104,5 +104,5 @@ void TForm::closeEvent(QCloseEvent* event) {
     // A close from outside (the window manager) takes the same road as the painted buttons.
     event->ignore();
     if (isVisible())
-        Close();
+        RunHandler([this] { Close(); });
 }

@@ -1,5 +1,7 @@
 #include "catalogue/catalogue.h"
 
+#include <stdexcept>
+
 const ShortText& CatalogueRecord::IndexLine(int i) const {
     return IndexLines.at(i - 1);
 }
@@ -13,7 +15,7 @@ const CatalogueRecord& Catalogue::Record(int k) const {
 }
 
 int Catalogue::RecordNumberForRow(int row) const {
-    if (row < 0 || row >= ListRows)
+    if (row < 0 || row >= ListRows || row < MappedRowsBegin || row >= MappedRowsEnd)
         return 0;
     const int number = ListIndexMap[row];
     const int count = RecordCount < MaxRecords ? RecordCount : MaxRecords;
@@ -30,7 +32,17 @@ Catalogue& TheCatalogue() {
     return catalogue;
 }
 
+void Catalogue::MapResultRow(int first, int row, int k) {
+    if (first < 0 || row < first || row >= ListRows)
+        throw std::out_of_range("list row outside the map");
+    ListIndexMap[row] = static_cast<std::uint16_t>(k);
+    MappedRowsBegin = first;
+    MappedRowsEnd = row + 1;
+}
+
 void ResetListIndexMap(Catalogue& catalogue) {
+    catalogue.MappedRowsBegin = 0;
+    catalogue.MappedRowsEnd = ListRows;
     for (int row = 0; row < ListRows; ++row)
         catalogue.ListIndexMap[row] = static_cast<std::uint16_t>(row + 1);
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 using ShortText = std::string; // code page 1250, at most 255 bytes
 
@@ -30,11 +31,18 @@ struct Catalogue { // the process-wide working data
     std::array<CatalogueRecord, MaxRecords> CatalogueStore;
     std::uint16_t RecordCount = 0;
     std::array<std::uint16_t, ListRows> ListIndexMap{}; // all 0 until reset
+    // The rows whose ListIndexMap entries were written for the list now shown: every row after
+    // ResetListIndexMap, the hit rows of a result list (MapResultRow). The header, empty and
+    // back rows of a result list keep stale entries, which name records all the same.
+    int MappedRowsBegin = 0, MappedRowsEnd = ListRows;
 
     // k in 1..MaxRecords; outside it throws std::out_of_range.
     const CatalogueRecord& Record(int k) const;
-    // The record number row r stands for, 0 when r is outside 0..99 or the entry lies outside
-    // 1..RecordCount (header rows, stale rows after a search). Never reads outside the arrays.
+    // A result list is being built: row `row` (rows from `first` on, in order) stands for record
+    // k, and the rows outside first..row for none.
+    void MapResultRow(int first, int row, int k);
+    // The record number row r stands for, 0 when r is outside 0..99 or outside the mapped rows,
+    // or the entry lies outside 1..RecordCount. Never reads outside the arrays.
     int RecordNumberForRow(int row) const;
     const CatalogueRecord* RecordForRow(int row) const; // null when RecordNumberForRow is 0
 };
@@ -70,4 +78,15 @@ inline constexpr int CatalogueLimitError = 900;
 //   Otherwise RecordCount is the number of the entry being read, as for any failure while
 //   reading entries: entries before it are complete, and it holds the lines read up to the
 //   failure (its counts match what it holds, never more than 50).
+//
+// A file larger than MaxCatalogueBytes is refused before it is read (CatalogueLimitError,
+// "Catalogue file is too large: <size> bytes (at most 16 MB)"), and so is anything that is not
+// a regular file (5 "File access denied"): a FIFO or a device is never opened.
 void LoadCatalogueFile(Catalogue& catalogue, const std::string& path);
+
+// The same from the file's bytes.
+void ReadCatalogueText(Catalogue& catalogue, std::string_view bytes);
+
+// The most the format can use is 40 entries of at most 105 lines of 255 bytes, about 1 MB;
+// lines are cut only when stored, so a file somewhat larger still loads.
+inline constexpr std::uint64_t MaxCatalogueBytes = std::uint64_t{16} << 20;

@@ -29,6 +29,7 @@ EInOutError OpenFailure(int error) {
     case EACCES:
     case EPERM:
     case EISDIR:
+    case files::NotRegularFile: // a FIFO, a device or a socket: never opened
         return EInOutError(5);
     default:
         // Spelled out: some errno values coincide with the codes above.
@@ -94,11 +95,20 @@ void ReadEntry(LineReader& reader, CatalogueRecord& record, int entry) {
 
 void LoadCatalogueFile(Catalogue& catalogue, const std::string& path) {
     catalogue.RecordCount = 0;
-    const files::ReadResult file = files::ReadWholeFile(path);
+    const files::ReadResult file = files::ReadWholeFile(path, MaxCatalogueBytes);
+    if (file.error == files::FileTooLarge)
+        throw EInOutError(CatalogueLimitError,
+                          "Catalogue file is too large: " + std::to_string(file.size) +
+                              " bytes (at most " + std::to_string(MaxCatalogueBytes >> 20) +
+                              " MB)");
     if (file.error != 0)
         throw OpenFailure(file.error);
-    const std::string_view bytes(reinterpret_cast<const char*>(file.bytes.data()),
-                                 file.bytes.size());
+    ReadCatalogueText(catalogue, std::string_view(reinterpret_cast<const char*>(file.bytes.data()),
+                                                  file.bytes.size()));
+}
+
+void ReadCatalogueText(Catalogue& catalogue, std::string_view bytes) {
+    catalogue.RecordCount = 0;
     LineReader reader(CutAtEndOfFileMark(bytes));
 
     const LineReader::Token token = reader.ReadToken();

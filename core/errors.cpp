@@ -1,5 +1,13 @@
 #include "core/errors.h"
 
+Exception::Exception(std::string message)
+    : parts_{MessagePart{message, TextEncoding::Cp1250, false}}, message_(std::move(message)) {}
+
+Exception::Exception(std::vector<MessagePart> parts) : parts_(std::move(parts)) {
+    for (const MessagePart& part : parts_)
+        message_ += part.bytes;
+}
+
 std::string EInOutError::MessageForCode(int errorCode) {
     switch (errorCode) {
     case 2:

@@ -1,17 +1,42 @@
 #pragma once
-// The failures of the program. Every one carries a fixed message text (code page 1250 bytes)
-// and travels, uncaught, to the one error report of the shell.
+// The failures of the program. Every one carries a fixed message text and travels, uncaught,
+// to the one error report of the shell. A message is bytes, as read or written; its pieces
+// say what those bytes are, so that the report shows each in its own characters.
 
 #include <exception>
 #include <string>
+#include <vector>
+
+enum class TextEncoding {
+    Cp1250, // the catalogue's text, and the program's own words (ASCII)
+    System, // the system's: its reasons (strerror) and the paths it gives, in the locale's
+};
+
+struct MessagePart {
+    std::string bytes;
+    TextEncoding encoding = TextEncoding::Cp1250;
+    bool path = false; // names a file: shown with the platform's separator
+};
+
+inline MessagePart SystemText(std::string bytes) {
+    return {std::move(bytes), TextEncoding::System, false};
+}
+inline MessagePart PathText(std::string bytes, TextEncoding encoding) {
+    return {std::move(bytes), encoding, true};
+}
 
 class Exception : public std::exception {
 public:
-    explicit Exception(std::string message) : message_(std::move(message)) {}
+    // Code page 1250 text.
+    explicit Exception(std::string message);
+    explicit Exception(std::vector<MessagePart> parts);
+    // The bytes of every piece, joined.
     const std::string& Message() const { return message_; }
+    const std::vector<MessagePart>& Parts() const { return parts_; }
     const char* what() const noexcept override { return message_.c_str(); }
 
 private:
+    std::vector<MessagePart> parts_;
     std::string message_;
 };
 
@@ -20,6 +45,8 @@ class EInOutError : public Exception {
 public:
     EInOutError(int errorCode, std::string message)
         : Exception(std::move(message)), errorCode_(errorCode) {}
+    EInOutError(int errorCode, std::vector<MessagePart> parts)
+        : Exception(std::move(parts)), errorCode_(errorCode) {}
     // The message the reader shows for an error code: "File not found" for 2, and so on.
     explicit EInOutError(int errorCode);
     int ErrorCode() const { return errorCode_; }
@@ -53,6 +80,12 @@ private:
 
 class EPrinter : public Exception {
     using Exception::Exception;
+};
+
+// An allocation that failed: reported, and the program goes on.
+class EOutOfMemory : public Exception {
+public:
+    EOutOfMemory() : Exception("Out of memory") {}
 };
 
 // The silent failure: abandons a handler without a report.

@@ -80,6 +80,13 @@ int MissingError(const std::string& native) {
     return ENOTDIR;
 }
 
+// The error of a file the reader will not read: 0 for a regular file.
+int RefusedType(const struct stat& info) {
+    if (S_ISREG(info.st_mode))
+        return 0;
+    return S_ISDIR(info.st_mode) ? EISDIR : NotRegularFile;
+}
+
 std::string Reason(int error) {
     return std::strerror(error);
 }
@@ -196,7 +203,7 @@ std::optional<std::string> Resolve(std::string_view path) {
     return resolved;
 }
 
-ReadResult ReadWholeFile(std::string_view path) {
+ReadResult ReadWholeFile(std::string_view path, std::uint64_t maxBytes) {
     ReadResult result;
     const std::string native = NativePath(path);
     const auto resolved = Resolve(path);
@@ -204,25 +211,45 @@ ReadResult ReadWholeFile(std::string_view path) {
         result.error = native.empty() ? ENOENT : MissingError(native);
         return result;
     }
-    FileDescriptor file(::open(resolved->c_str(), O_RDONLY | O_CLOEXEC));
+    // Refused before opening: opening a FIFO for reading waits for a writer.
+    struct stat info;
+    if (::stat(resolved->c_str(), &info) != 0) {
+        result.error = errno;
+        return result;
+    }
+    if (const int refused = RefusedType(info)) {
+        result.error = refused;
+        return result;
+    }
+    // Non-blocking all the same: the name may have been replaced since.
+    FileDescriptor file(::open(resolved->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (file.get() < 0) {
         result.error = errno;
         return result;
     }
-    struct stat info;
     if (::fstat(file.get(), &info) != 0) {
         result.error = errno;
         return result;
     }
-    if (S_ISDIR(info.st_mode)) {
-        result.error = EISDIR;
+    if (const int refused = RefusedType(info)) {
+        result.error = refused;
         return result;
     }
-    if (S_ISREG(info.st_mode))
-        result.bytes.reserve(static_cast<std::size_t>(info.st_size));
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    if (size > maxBytes) {
+        result.error = FileTooLarge;
+        result.size = size;
+        return result;
+    }
+    result.bytes.reserve(static_cast<std::size_t>(size));
+    // A file that grows while it is read is cut off at one byte past the limit and refused.
     std::uint8_t buffer[1 << 16];
+    std::uint64_t total = 0;
     for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        const std::uint64_t left = maxBytes - total; // total never passes maxBytes here
+        const std::size_t wanted =
+            left < sizeof buffer ? static_cast<std::size_t>(left) + 1 : sizeof buffer;
+        const ssize_t got = ::read(file.get(), buffer, wanted);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -232,6 +259,13 @@ ReadResult ReadWholeFile(std::string_view path) {
         }
         if (got == 0)
             break;
+        total += static_cast<std::uint64_t>(got);
+        if (total > maxBytes) {
+            result.bytes = {};
+            result.error = FileTooLarge;
+            result.size = total;
+            return result;
+        }
         result.bytes.insert(result.bytes.end(), buffer, buffer + got);
     }
     return result;
@@ -256,14 +290,17 @@ std::optional<std::string> CopyFileReplacing(std::string_view source, std::strin
     const auto from = Resolve(source);
     if (!from)
         return Reason(MissingError(NativePath(source)));
-    FileDescriptor input(::open(from->c_str(), O_RDONLY | O_CLOEXEC));
+    // Only a regular file is copied, and nothing waits on a FIFO put in its place.
+    struct stat sourceInfo;
+    if (StatError(*from, &sourceInfo) == 0 && RefusedType(sourceInfo) != 0)
+        return Reason(RefusedType(sourceInfo));
+    FileDescriptor input(::open(from->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (input.get() < 0)
         return Reason(errno);
-    struct stat sourceInfo;
     if (::fstat(input.get(), &sourceInfo) != 0)
         return Reason(errno);
-    if (S_ISDIR(sourceInfo.st_mode))
-        return Reason(EISDIR);
+    if (const int refused = RefusedType(sourceInfo))
+        return Reason(refused);
 
     // An existing target is replaced under its own spelling; a new one goes into the folder
     // found for the target's folder part, under the name as given.

@@ -4,6 +4,7 @@
 // that does not exist exactly is found under the one name that differs only in letter case.
 // Messages always show a path exactly as it was passed in; only the opening resolves it.
 
+#include <cerrno>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,11 +22,20 @@ std::optional<std::string> Resolve(std::string_view path);
 
 struct ReadResult {
     std::vector<std::uint8_t> bytes;
-    int error = 0; // errno of the failed open or read; 0 on success
+    int error = 0;          // errno of the failed open or read; 0 on success
+    std::uint64_t size = 0; // the file's size, when it was refused as too large
 };
 
-// Reads the whole file; a directory fails with EISDIR.
-ReadResult ReadWholeFile(std::string_view path);
+// What ReadWholeFile refuses without reading: anything but a regular file (a FIFO would block
+// the program, a device such as /dev/zero never ends), and a file larger than asked for.
+inline constexpr int NotRegularFile = ENODEV;
+inline constexpr int FileTooLarge = EFBIG;
+
+// Reads the whole of a regular file of at most maxBytes bytes. Never blocks: the type is
+// checked before the file is opened, and again on the open file. A directory fails with
+// EISDIR, any other file that is not a regular one with NotRegularFile, a larger file with
+// FileTooLarge (and its size), all before a byte is read.
+ReadResult ReadWholeFile(std::string_view path, std::uint64_t maxBytes);
 
 // The current directory, without a trailing separator except at the root.
 std::string CurrentDirectory();

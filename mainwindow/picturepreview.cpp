@@ -1,5 +1,6 @@
 #include "mainwindow/picturepreview.h"
 
+#include "app/errorreport.h"
 #include "core/cp1250.h"
 #include "pictures/pictures.h"
 
@@ -15,6 +16,9 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <qdrawutil.h>
+
+#include <algorithm>
 #include <cmath>
 
 QRect PreviewTarget(QSize picture, QSize box) {
@@ -72,18 +76,19 @@ private:
 class PreviewBox : public QFrame {
 public:
     PreviewBox(const TPicture& picture, QWidget* parent) : QFrame(parent), picture_(picture) {
-        // A lowered outer and a raised inner bevel.
-        setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setLineWidth(1);
-        setMidLineWidth(1);
+        // Two bevels of a pixel each, drawn below: QFrame's styles give one or the other.
+        setFrameStyle(QFrame::NoFrame);
+        setContentsMargins(2, 2, 2, 2);
         setMinimumSize(150, 150);
     }
     std::function<void()> OnDoubleClick;
 
 protected:
-    void paintEvent(QPaintEvent* event) override {
-        QFrame::paintEvent(event);
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
+        // A lowered outer bevel around a raised inner one.
+        qDrawShadePanel(&painter, rect(), palette(), true, 1);
+        qDrawShadePanel(&painter, rect().adjusted(1, 1, -1, -1), palette(), false, 1);
         const QRect inside = contentsRect();
         if (!picture_.Graphic() || picture_.Width() == 0 || picture_.Height() == 0) {
             painter.drawText(inside, Qt::AlignCenter, QStringLiteral("(None)"));
@@ -101,7 +106,7 @@ protected:
     }
     void mouseDoubleClickEvent(QMouseEvent*) override {
         if (OnDoubleClick)
-            OnDoubleClick();
+            RunHandler(OnDoubleClick);
     }
 
 private:
@@ -121,7 +126,8 @@ PicturePreview::PicturePreview(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(captionRow);
     layout->addWidget(box_, 1);
-    connect(previewButton_, &QToolButton::clicked, this, &PicturePreview::OpenPreviewWindow);
+    connect(previewButton_, &QToolButton::clicked, this,
+            [this] { RunHandler([this] { OpenPreviewWindow(); }); });
     box_->OnDoubleClick = [this] { OpenPreviewWindow(); };
     picture_.OnChange = [this] { box_->update(); };
     Clear();
@@ -187,7 +193,10 @@ void PicturePreview::OpenPreviewWindow() {
         window.resize(full.Width() + 2 * BorderWidth + 2 * frame,
                       full.Height() + 2 * BorderWidth + 2 * frame);
     }
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window.move(screen->geometry().center() - QPoint(window.width() / 2, window.height() / 2));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        window.move(area.left() + std::max(0, (area.width() - window.width()) / 2),
+                    area.top() + std::max(0, (area.height() - window.height()) / 2));
+    }
     window.exec();
 }

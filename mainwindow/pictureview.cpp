@@ -13,13 +13,7 @@ constexpr int SlotCount = std::tuple_size_v<decltype(TForm1::imageprev)>;
 // The entry the strip and the arrows act on: the selected one, or, when the selected row has
 // no entry behind it (no row, a header or empty row), the entry the view shows.
 const CatalogueRecord* StripRecord() {
-    if (const CatalogueRecord* selected = SelectedRecord())
-        return selected;
-    const Catalogue& catalogue = TheCatalogue();
-    const int shown = View().ShownRecord;
-    if (shown >= 1 && shown <= catalogue.RecordCount)
-        return &catalogue.Record(shown);
-    return nullptr;
+    return SelectedRecord();
 }
 
 void ShowInMainArea(const std::string& fileName) {
@@ -40,7 +34,7 @@ QRect CentredInMainArea(int width, int height) {
 }
 
 void ShowEntry() {
-    const int number = SelectedRecordNumber();
+    const int number = RowRecordNumber();
     if (number == 0)
         return; // nothing behind the row: the view keeps what it shows
     const CatalogueRecord& record = TheCatalogue().Record(number);
@@ -116,18 +110,22 @@ void RefreshArrows() {
     TForm1& form = *MainForm();
     const ViewState& view = View();
     if (view.ThumbnailPage == 1) {
-        form.Image5->Picture().LoadFromFile(view.StartDirectory + "\\inactivearrowleft.jpg");
+        form.Image5->Picture().LoadFromFile(view.StartDirectory + "\\inactivearrowleft.jpg",
+                                            TextEncoding::System);
         form.Image5->setCursor(Qt::ArrowCursor);
     } else {
-        form.Image5->Picture().LoadFromFile(view.StartDirectory + "\\activearrowleft.jpg");
+        form.Image5->Picture().LoadFromFile(view.StartDirectory + "\\activearrowleft.jpg",
+                                            TextEncoding::System);
         form.Image5->setCursor(Qt::PointingHandCursor);
     }
     // Equality on purpose: an entry with fewer than four pictures shows an active right arrow.
     if (record->PictureCount == view.ThumbnailPage + 3) {
-        form.Image6->Picture().LoadFromFile(view.StartDirectory + "\\inactivearrowright.jpg");
+        form.Image6->Picture().LoadFromFile(view.StartDirectory + "\\inactivearrowright.jpg",
+                                            TextEncoding::System);
         form.Image6->setCursor(Qt::ArrowCursor);
     } else {
-        form.Image6->Picture().LoadFromFile(view.StartDirectory + "\\activearrowright.jpg");
+        form.Image6->Picture().LoadFromFile(view.StartDirectory + "\\activearrowright.jpg",
+                                            TextEncoding::System);
         form.Image6->setCursor(Qt::PointingHandCursor);
     }
 }

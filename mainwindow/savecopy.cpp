@@ -1,6 +1,5 @@
 #include "mainwindow/savecopy.h"
 
-#include "core/cp1250.h"
 #include "core/errors.h"
 #include "core/files.h"
 #include "mainwindow/savenames.h"
@@ -12,6 +11,10 @@
 
 void Image8Click() {
     const ViewState& view = View();
+    // Before the first picture the source would be the start folder itself; there is nothing
+    // to name or copy yet.
+    if (view.CurrentPicturePath.empty())
+        throw EInvalidOperation("No picture is shown");
     // Mixed separators ("C:\KIOSK/images/a.jpg") are fine for the file services.
     const std::string source = view.StartDirectory + view.CurrentPicturePath;
     TSavePictureDialog& dialog = MainForm()->SavePictureDialog();
@@ -28,8 +31,11 @@ void Image8Click() {
     }
     // The dialog may have moved the current directory; every relative path depends on it.
     files::SetCurrentDirectory(view.StartDirectory);
-    // Silence here would let the user believe the copy exists.
+    // Silence here would let the user believe the copy exists. The target and the reason are
+    // the system's text.
     if (failure)
-        throw EInOutError(0, "Cannot save the picture to " + Utf8ToCp1250(target).value_or(target) +
-                                 ": " + *failure);
+        throw EInOutError(0, {{"Cannot save the picture to "},
+                              PathText(target, TextEncoding::System),
+                              {": "},
+                              SystemText(*failure)});
 }

@@ -8,9 +8,12 @@ class TImage;
 // The selected row of the main window's title list, -1 when no row is selected.
 int SelectedRow();
 // The record number behind the selected row, or 0 when there is no row or no record behind it
-// (a header or empty row, a stale row pointing past RecordCount).
+// (the header, empty and back rows of a result list).
+int RowRecordNumber();
+// The entry the operations on the selected entry act on (arrows, strip, description, print):
+// the record behind the selected row or, for a row without one, the entry the picture view
+// shows, never a stale map value. 0 / null before any entry is shown.
 int SelectedRecordNumber();
-// The record behind the selected row, or null (same rules).
 const CatalogueRecord* SelectedRecord();
 // The main picture widget of the main window.
 TImage& MainImage();

@@ -69,7 +69,7 @@ void RunSearch() {
             list.AddRow(QString());
         }
         list.AddRow(ScreenText(record.Title));
-        catalogue.ListIndexMap[nextHitRow] = static_cast<std::uint16_t>(k);
+        catalogue.MapResultRow(FirstHitRow, nextHitRow, k);
         ++nextHitRow;
     }
     if (nextHitRow == FirstHitRow) {
@@ -125,14 +125,18 @@ void Edit1KeyPress(int key) {
 
 void RadioImage1Click() {
     TForm1& form = *MainForm();
-    form.RadioImage1->Picture().LoadFromFile(View().StartDirectory + "\\radioon.jpg");
-    form.RadioImage2->Picture().LoadFromFile(View().StartDirectory + "\\radiooff.jpg");
+    form.RadioImage1->Picture().LoadFromFile(View().StartDirectory + "\\radioon.jpg",
+                                             TextEncoding::System);
+    form.RadioImage2->Picture().LoadFromFile(View().StartDirectory + "\\radiooff.jpg",
+                                             TextEncoding::System);
     View().SearchMode = 1;
 }
 
 void RadioImage2Click() {
     TForm1& form = *MainForm();
-    form.RadioImage1->Picture().LoadFromFile(View().StartDirectory + "\\radiooff.jpg");
-    form.RadioImage2->Picture().LoadFromFile(View().StartDirectory + "\\radioon.jpg");
+    form.RadioImage1->Picture().LoadFromFile(View().StartDirectory + "\\radiooff.jpg",
+                                             TextEncoding::System);
+    form.RadioImage2->Picture().LoadFromFile(View().StartDirectory + "\\radioon.jpg",
+                                             TextEncoding::System);
     View().SearchMode = 2;
 }

@@ -5,8 +5,11 @@
 #include "mainwindow/savenames.h"
 #include "pictures/pictures.h"
 
+#include <QComboBox>
+#include <QDir>
 #include <QFileSystemModel>
 #include <QGridLayout>
+#include <QLineEdit>
 
 namespace {
 std::vector<PictureFormatEntry> RegisteredFormats() {
@@ -36,7 +39,16 @@ TSavePictureDialog::TSavePictureDialog(QWidget* parent)
         shown << parts[i];
     }
     setNameFilters(shown);
+    // Picking a file type makes the toolkit's dialog swap the typed name's extension for the
+    // type's (the last one of "All"); the saved name is the typed one whatever the type, so
+    // the name is noted as the type changes, before that swap, and put back after it.
+    if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+        connect(types, &QComboBox::currentIndexChanged, this, [this] {
+            if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                nameBeforeFilter_ = name->text();
+        });
     connect(this, &QFileDialog::filterSelected, this, &TSavePictureDialog::UsePatternsOf);
+    connect(this, &QFileDialog::filterSelected, this, &TSavePictureDialog::KeepTheName);
 
     // The preview area stands to the right of the standard controls.
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
@@ -53,6 +65,12 @@ void TSavePictureDialog::UsePatternsOf(const QString& filterRow) {
     }
 }
 
+void TSavePictureDialog::KeepTheName() {
+    auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name && name->text() != nameBeforeFilter_)
+        name->setText(nameBeforeFilter_);
+}
+
 QStringList TSavePictureDialog::FilterRows() const {
     QStringList rows;
     for (const FilterRow& row : filterRows_)
@@ -66,6 +84,9 @@ void TSavePictureDialog::SetFileName(const std::string& fileName) {
 
 bool TSavePictureDialog::Execute() {
     preview_->Clear();
+    // Opens where the program's pictures are (the current directory is put back there after
+    // every save), not wherever the user last went.
+    setDirectory(QDir::currentPath());
     if (chosenFilter_ < static_cast<int>(filterRows_.size())) {
         selectNameFilter(filterRows_[chosenFilter_].shown);
         UsePatternsOf(filterRows_[chosenFilter_].shown);

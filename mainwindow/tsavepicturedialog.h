@@ -26,6 +26,7 @@ public:
 
 private:
     void UsePatternsOf(const QString& filterRow);
+    void KeepTheName();
 
     struct FilterRow {
         QString shown;
@@ -34,5 +35,7 @@ private:
     std::vector<FilterRow> filterRows_;
     int chosenFilter_ = 0;
     QString fileName_;
+    // The name field's text as it was before the user picked another file type.
+    QString nameBeforeFilter_;
     PicturePreview* preview_;
 };

@@ -1,24 +1,26 @@
 #include "pictures/bitmap.h"
 
 #include "pictures/bmpformat.h"
+#include "pictures/picturebounds.h"
 
-#include <cstring>
-
-QImage ImageFromDecodedBitmap(const DecodedBitmap& bitmap) {
-    QImage image(bitmap.width, bitmap.height,
-                 bitmap.hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    if (image.isNull())
-        return image;
-    const std::size_t rowBytes = static_cast<std::size_t>(bitmap.width) * 4;
-    for (int y = 0; y < bitmap.height; ++y)
-        std::memcpy(image.scanLine(y),
-                    bitmap.pixels.data() + static_cast<std::size_t>(y) * bitmap.width, rowBytes);
-    return image;
+QImage ImageFromDecodedBitmap(DecodedBitmap&& bitmap) {
+    if (bitmap.width <= 0 || bitmap.height <= 0)
+        return {};
+    // The image takes over the decoded rows (0xAARRGGBB words are its 32-bit layout), so the
+    // pixels are held once, not once as rows and once as an image.
+    auto* pixels = new std::vector<std::uint32_t>(std::move(bitmap.pixels));
+    return QImage(
+        reinterpret_cast<const uchar*>(pixels->data()), bitmap.width, bitmap.height,
+        static_cast<qsizetype>(bitmap.width) * 4,
+        bitmap.hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32,
+        [](void* rows) { delete static_cast<std::vector<std::uint32_t>*>(rows); }, pixels);
 }
 
 QImage TBitmap::Decode(std::span<const std::uint8_t> bytes) const {
-    const std::optional<DecodedBitmap> decoded = DecodeBmpFile(bytes);
-    return decoded ? ImageFromDecodedBitmap(*decoded) : QImage();
+    if (const std::optional<DibSize> claimed = ClaimedBmpSize(bytes))
+        CheckPictureSize(claimed->width, claimed->height);
+    std::optional<DecodedBitmap> decoded = DecodeBmpFile(bytes);
+    return decoded ? ImageFromDecodedBitmap(std::move(*decoded)) : QImage();
 }
 
 std::unique_ptr<TGraphic> TBitmap::Clone() const {

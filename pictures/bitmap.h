@@ -19,5 +19,6 @@ private:
 };
 
 struct DecodedBitmap;
-// The decoded pixels as an image (32-bit, with alpha only when the data has it).
-QImage ImageFromDecodedBitmap(const DecodedBitmap& bitmap);
+// The decoded pixels as an image (32-bit, with alpha only when the data has it), taking over
+// the bitmap's rows.
+QImage ImageFromDecodedBitmap(DecodedBitmap&& bitmap);

@@ -190,6 +190,23 @@ std::optional<DecodedBitmap> DecodeRows(std::span<const std::uint8_t> dib, const
 
 } // namespace
 
+std::optional<DibSize> ClaimedBmpSize(std::span<const std::uint8_t> file) {
+    if (file.size() < 14 + 12 || file[0] != 'B' || file[1] != 'M')
+        return std::nullopt;
+    const std::optional<DibLayout> layout = ReadInfoHeader(file.subspan(14));
+    if (!layout)
+        return std::nullopt;
+    return DibSize{layout->width, layout->height < 0 ? -layout->height : layout->height};
+}
+
+std::optional<DibSize> ClaimedIconDibSize(std::span<const std::uint8_t> dib) {
+    const std::optional<DibLayout> layout = ReadInfoHeader(dib);
+    if (!layout)
+        return std::nullopt;
+    // Colour and mask rows are counted together.
+    return DibSize{layout->width, (layout->height < 0 ? -layout->height : layout->height) / 2};
+}
+
 std::optional<DecodedBitmap> DecodeBmpFile(std::span<const std::uint8_t> file) {
     if (file.size() < 14 + 12 || file[0] != 'B' || file[1] != 'M')
         return std::nullopt;

@@ -14,6 +14,15 @@ struct DecodedBitmap {
     bool hasAlpha = false;
 };
 
+// The size a header claims, before anything is decoded; height without its sign.
+struct DibSize {
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+};
+// nullopt when the file or DIB has no readable info header.
+std::optional<DibSize> ClaimedBmpSize(std::span<const std::uint8_t> file);
+std::optional<DibSize> ClaimedIconDibSize(std::span<const std::uint8_t> dib);
+
 // A BMP file: "BM" file header, then a DIB. nullopt when the contents are not a valid bitmap.
 std::optional<DecodedBitmap> DecodeBmpFile(std::span<const std::uint8_t> file);
 

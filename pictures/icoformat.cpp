@@ -37,3 +37,27 @@ std::optional<IconEntry> LargestIconImage(std::span<const std::uint8_t> file) {
     }
     return best;
 }
+
+std::optional<PngSize> SoundPngSize(std::span<const std::uint8_t> png) {
+    const auto word = [&](std::size_t at) {
+        return std::uint32_t{png[at]} << 24 | std::uint32_t{png[at + 1]} << 16 |
+               std::uint32_t{png[at + 2]} << 8 | png[at + 3];
+    };
+    // Signature, then the header chunk: length 13, "IHDR", width, height, ...
+    if (png.size() < 8 + 8 + 13 + 4 || !std::equal(PngSignature, PngSignature + 8, png.begin()) ||
+        word(8) != 13 || word(12) != 0x49484452)
+        return std::nullopt;
+    const PngSize size{word(16), word(20)};
+    // Each chunk: length, type, data, check sum. Bytes after the end chunk are ignored.
+    for (std::size_t at = 8; at < png.size();) {
+        if (png.size() - at < 12)
+            return std::nullopt;
+        const std::uint64_t length = word(at);
+        if (length > png.size() - at - 12)
+            return std::nullopt;
+        if (word(at + 4) == 0x49454E44) // IEND
+            break;
+        at += 12 + static_cast<std::size_t>(length);
+    }
+    return size;
+}

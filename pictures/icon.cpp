@@ -3,6 +3,7 @@
 #include "pictures/bitmap.h"
 #include "pictures/bmpformat.h"
 #include "pictures/icoformat.h"
+#include "pictures/picturebounds.h"
 
 namespace {
 
@@ -11,12 +12,18 @@ QImage DecodeIconImage(std::span<const std::uint8_t> file) {
     if (!entry)
         return {};
     if (entry->png) {
+        const std::optional<PngSize> size = SoundPngSize(entry->data);
+        if (!size)
+            return {};
+        CheckPictureSize(size->width, size->height);
         QImage image;
         image.loadFromData(entry->data.data(), static_cast<int>(entry->data.size()), "PNG");
         return image;
     }
-    const std::optional<DecodedBitmap> decoded = DecodeIconDib(entry->data);
-    return decoded ? ImageFromDecodedBitmap(*decoded) : QImage();
+    if (const std::optional<DibSize> claimed = ClaimedIconDibSize(entry->data))
+        CheckPictureSize(claimed->width, claimed->height);
+    std::optional<DecodedBitmap> decoded = DecodeIconDib(entry->data);
+    return decoded ? ImageFromDecodedBitmap(std::move(*decoded)) : QImage();
 }
 
 } // namespace

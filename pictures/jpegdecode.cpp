@@ -5,8 +5,6 @@
 
 #include <cstring>
 
-#include <jerror.h>
-
 DecodedJpeg DecodeJpeg(const std::vector<std::uint8_t>& bytes, bool grayscale, int width,
                        int height, int denominator) {
     DecodedJpeg decoded;
@@ -15,7 +13,7 @@ DecodedJpeg DecodeJpeg(const std::vector<std::uint8_t>& bytes, bool grayscale, i
         image =
             QImage(width, height, grayscale ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
         if (image.isNull()) {
-            decoded.error = JERR_OUT_OF_MEMORY;
+            decoded.error = BitmapAllocationFailed;
             return decoded;
         }
     }

@@ -7,6 +7,9 @@
 
 #include <QImage>
 
+// DecodedJpeg::error when the bitmap itself could not be allocated (no libjpeg code is negative).
+inline constexpr int BitmapAllocationFailed = -1;
+
 struct DecodedJpeg {
     // 24-bit RGB, or 8-bit grayscale for grayscale files; the rows after a failure are black.
     // Null when there was nothing to decode into.

@@ -1,8 +1,11 @@
 #include "pictures/jpegimage.h"
 
+#include "core/errors.h"
+#include "pictures/jpegdecode.h"
 #include "pictures/jpegerrors.h"
 #include "pictures/jpegreader.h"
 #include "pictures/jpegscale.h"
+#include "pictures/picturebounds.h"
 
 #include <QPainter>
 
@@ -15,6 +18,7 @@ void TJPEGImage::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     if (!bytes.empty()) {
         if (const int code = ReadJpegHeader(bytes.data(), bytes.size(), header))
             RaiseJpegError(code);
+        CheckPictureSize(header.width, header.height);
     }
     data_ = SharedJpegBitmaps(std::move(bytes));
     width_ = header.width;
@@ -24,7 +28,6 @@ void TJPEGImage::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     scale_ = 1;
     decode_.reset();
     decoded_ = false;
-    bitmap_ = QImage();
 }
 
 std::vector<std::uint8_t> TJPEGImage::SaveToBytes() const {
@@ -65,6 +68,13 @@ void TJPEGImage::DecodeOnce() {
 
 QImage TJPEGImage::ToImage() {
     DecodeOnce();
+    return bitmap_;
+}
+
+QImage TJPEGImage::CompleteImage() {
+    DecodeOnce();
+    if (const int code = decode_->result.get().error; code != 0)
+        RaiseJpegError(code);
     return bitmap_;
 }
 

@@ -27,8 +27,10 @@ public:
     std::unique_ptr<TGraphic> Clone() const override;
     // 24-bit RGB, or 8-bit grayscale for grayscale files, at the scale prepared for. The first
     // call decodes and raises EJPEG if the data is faulty; the part decoded before the error is
-    // kept.
+    // kept. A bitmap that cannot be allocated raises EOutOfMemory.
     QImage ToImage() override;
+    // Raises the decoding error at every call.
+    QImage CompleteImage() override;
 
     bool Grayscale() const { return grayscale_; }
     bool ProgressiveEncoding() const { return progressive_; }

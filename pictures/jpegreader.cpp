@@ -1,12 +1,30 @@
 #include "pictures/jpegreader.h"
 
 #include "pictures/jpegerrors.h"
+#include "pictures/picturebounds.h"
 
 #include <algorithm>
 
 #include <jerror.h>
 
 namespace {
+
+bool HoldsInk(const jpeg_decompress_struct* info) {
+    return info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
+}
+
+// libjpeg makes no RGB from printing inks, only CMYK (from YCCK too), so the inks are turned
+// into light here. Files with Adobe's marker (Photoshop's, and libjpeg's own) store each ink
+// inverted: 255 means none.
+void InkToRgb(const JSAMPLE* cmyk, std::uint8_t* rgb, JDIMENSION width, bool inverted) {
+    for (JDIMENSION x = 0; x < width; ++x, cmyk += 4, rgb += 3) {
+        const int k = inverted ? cmyk[3] : 255 - cmyk[3];
+        for (int c = 0; c < 3; ++c) {
+            const int light = inverted ? cmyk[c] : 255 - cmyk[c];
+            rgb[c] = static_cast<std::uint8_t>((light * k + 127) / 255);
+        }
+    }
+}
 
 // Lives in the caller's frame so nothing in the setjmp frames below changes after setjmp.
 struct Session {
@@ -23,6 +41,7 @@ int ReadHeaderIn(Session* session, const std::uint8_t* data, std::size_t size, J
         return code;
     }
     jpeg_create_decompress(info);
+    info->mem->max_memory_to_use = JpegMemoryLimit;
     jpeg_mem_src(info, data, static_cast<unsigned long>(size));
     jpeg_read_header(info, TRUE);
     header->width = static_cast<int>(info->image_width);
@@ -45,26 +64,38 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
         return code;
     }
     jpeg_create_decompress(info);
+    info->mem->max_memory_to_use = JpegMemoryLimit;
     jpeg_mem_src(info, data, static_cast<unsigned long>(size));
     jpeg_read_header(info, TRUE);
     info->scale_num = 1;
     info->scale_denom = static_cast<unsigned>(scaleDenominator);
     info->do_block_smoothing = TRUE;
     info->buffered_image = FALSE;
-    info->out_color_space = grayscale ? JCS_GRAYSCALE : JCS_RGB;
+    const bool ink = !grayscale && HoldsInk(info);
+    info->out_color_space = grayscale ? JCS_GRAYSCALE : ink ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(info);
     // The buffer was sized from the load-time header; never write past it.
     if (static_cast<int>(info->output_width) != expectedWidth ||
         static_cast<int>(info->output_height) != expectedHeight ||
-        info->output_components != (grayscale ? 1 : 3))
+        info->output_components != (grayscale ? 1
+                                    : ink     ? 4
+                                              : 3))
         ERREXIT(info, JERR_BAD_STATE);
+    // Ink rows pass through libjpeg's own pool, which goes with the decompressor even when an
+    // error jumps out of this frame.
+    JSAMPARRAY inkRows = ink ? (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info),
+                                                          JPOOL_IMAGE, info->output_width * 4, 16)
+                             : nullptr;
     JSAMPROW rows[16];
     while (info->output_scanline < info->output_height) {
         const int next = static_cast<int>(info->output_scanline);
         const int count = std::min(16, expectedHeight - next);
         for (int i = 0; i < count; ++i)
-            rows[i] = first + static_cast<std::ptrdiff_t>(next + i) * stride;
-        jpeg_read_scanlines(info, rows, static_cast<JDIMENSION>(count));
+            rows[i] = ink ? inkRows[i] : first + static_cast<std::ptrdiff_t>(next + i) * stride;
+        const JDIMENSION got = jpeg_read_scanlines(info, rows, static_cast<JDIMENSION>(count));
+        for (JDIMENSION i = 0; ink && i < got; ++i)
+            InkToRgb(inkRows[i], first + static_cast<std::ptrdiff_t>(next + i) * stride,
+                     info->output_width, info->saw_Adobe_marker);
         *rowsDone = static_cast<int>(info->output_scanline);
     }
     jpeg_finish_decompress(info);

@@ -2,6 +2,25 @@
 
 #include "core/errors.h"
 #include "pictures/metafileformat.h"
+#include "pictures/metafilesvg.h"
+#include "pictures/picturebounds.h"
+
+#include <cmath>
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace {
+
+int Pixels(double value) {
+    return static_cast<int>(std::lround(std::abs(value)));
+}
+
+} // namespace
+
+TMetafile::TMetafile() = default;
+
+TMetafile::~TMetafile() = default;
 
 void TMetafile::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     // No bytes, no picture: as for the other classes, an empty file is an empty picture.
@@ -12,10 +31,52 @@ void TMetafile::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     const std::optional<MetafileSize> size = ReadMetafileSize(bytes);
     if (!size)
         throw EInvalidGraphic("Metafile is not valid");
+    // The widget showing it takes the size, and the print renders it at that size.
+    CheckPictureSize(size->width, size->height);
+    const std::optional<MetafileSvg> svg = size->enhanced ? EmfToSvg(bytes) : WmfToSvg(bytes);
+    if (!svg)
+        throw EInvalidGraphic("Metafile is not valid");
+    auto drawing = std::make_shared<QSvgRenderer>(svg->svg);
+    if (!drawing->isValid())
+        throw EInvalidGraphic("Metafile is not valid");
+    if (!svg->viewBox.isEmpty())
+        drawing->setViewBox(svg->viewBox);
+
+    int width = size->width;
+    int height = size->height;
+    // A plain WMF states no size: its logical units, as far as its drawing reaches, count as
+    // pixels.
+    if (!size->enhanced && width == 0 && height == 0) {
+        width = Pixels(svg->logicalSize.width());
+        height = Pixels(svg->logicalSize.height());
+        CheckPictureSize(width, height);
+    }
     bytes_ = std::move(bytes);
-    width_ = size->width;
-    height_ = size->height;
+    width_ = width;
+    height_ = height;
     enhanced_ = size->enhanced;
+    drawing_ = std::move(drawing);
+}
+
+void TMetafile::Draw(QPainter& painter, const QRect& target) {
+    if (!drawing_ || target.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(target, Qt::IntersectClip);
+    drawing_->render(&painter, QRectF(target));
+    painter.restore();
+}
+
+QImage TMetafile::ToImage() {
+    if (!drawing_ || width_ <= 0 || height_ <= 0)
+        return {};
+    QImage image(width_, height_, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {};
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    Draw(painter, image.rect());
+    return image;
 }
 
 std::unique_ptr<TGraphic> TMetafile::Clone() const {

@@ -1,25 +1,31 @@
 #pragma once
-// A Windows metafile (wmf or emf). The program only needs its size: drawing its records is
-// left out, so it draws nothing.
+// A Windows metafile (wmf or emf): its size from its header, its drawing through the metafile
+// libraries, kept as a vector picture that scales to any rectangle.
 
 #include "pictures/tgraphic.h"
 
+class QSvgRenderer;
+
 class TMetafile : public TGraphic {
 public:
-    TMetafile() = default;
+    TMetafile();
+    ~TMetafile() override;
 
     const char* ClassName() const override { return "TMetafile"; }
     int Width() const override { return width_; }
     int Height() const override { return height_; }
     bool Enhanced() const { return enhanced_; }
 
-    // EInvalidGraphic "Metafile is not valid" for contents that are no metafile.
+    // EInvalidGraphic "Metafile is not valid" for contents that are no metafile, or that the
+    // library rejects.
     void LoadFromBytes(std::vector<std::uint8_t> bytes) override;
     std::vector<std::uint8_t> SaveToBytes() const override { return bytes_; }
 
-    void Draw(QPainter&, const QRect&) override {}
+    // Scaled to the target and cut at it.
+    void Draw(QPainter& painter, const QRect& target) override;
     std::unique_ptr<TGraphic> Clone() const override;
-    QImage ToImage() override { return {}; }
+    // Drawn at its own size on a transparent ground.
+    QImage ToImage() override;
 
 private:
     TMetafile(const TMetafile&) = default;
@@ -28,4 +34,6 @@ private:
     int width_ = 0;
     int height_ = 0;
     bool enhanced_ = false;
+    // Shared by copies: nothing changes it after the load.
+    std::shared_ptr<QSvgRenderer> drawing_;
 };

@@ -12,7 +12,7 @@ public:
     int Width() const override { return 0; }
     int Height() const override { return 0; }
 
-    void LoadFromFile(const std::string&) override {}
+    void LoadFromFile(const std::string&, TextEncoding = TextEncoding::Cp1250) override {}
     void LoadFromBytes(std::vector<std::uint8_t>) override {}
     std::vector<std::uint8_t> SaveToBytes() const override { return {}; }
 

@@ -35,13 +35,14 @@ int TPicture::Height() const {
     return graphic_ ? graphic_->Height() : 0;
 }
 
-void TPicture::LoadFromFile(const std::string& fileName) {
+void TPicture::LoadFromFile(const std::string& fileName, TextEncoding nameEncoding) {
     const std::string extension = FileExtension(fileName);
     const TFileFormat* format = FileFormats().Find(AsciiLower(extension));
     if (format == nullptr)
-        throw EInvalidGraphic("Unknown picture file extension (." + extension + ")");
+        throw EInvalidGraphic(
+            {{"Unknown picture file extension (."}, {extension, nameEncoding, false}, {")"}});
     std::unique_ptr<TGraphic> graphic = format->create();
-    graphic->LoadFromFile(fileName);
+    graphic->LoadFromFile(fileName, nameEncoding);
     SetGraphic(std::move(graphic));
 }
 

@@ -25,8 +25,10 @@ public:
 
     // Picks the class by the name's extension. Raises EInvalidGraphic "Unknown picture file
     // extension (.%s)" without opening the file, or the class's own load error; on any error
-    // the previous picture stays.
-    void LoadFromFile(const std::string& fileName);
+    // the previous picture stays. nameEncoding: what the name's bytes are, for the messages
+    // (catalogue names are code page 1250; paths under the start folder are the system's).
+    void LoadFromFile(const std::string& fileName,
+                      TextEncoding nameEncoding = TextEncoding::Cp1250);
     // The same class with the same content, a copy of its own; empty when source is empty.
     void Assign(const TPicture& source);
 

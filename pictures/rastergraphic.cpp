@@ -6,18 +6,26 @@
 
 void RasterGraphic::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     if (bytes.empty()) {
-        bytes_.clear();
-        image_ = QImage();
+        data_.reset();
         return;
     }
-    QImage image = Decode(bytes);
-    if (image.isNull())
-        throw EInvalidGraphic(InvalidMessage());
-    bytes_ = std::move(bytes);
-    image_ = std::move(image);
+    std::shared_ptr<PictureData> data = SharedPictureData(ClassName(), std::move(bytes));
+    if (!data->decoded) {
+        QImage image = Decode(data->bytes);
+        if (image.isNull())
+            throw EInvalidGraphic(InvalidMessage());
+        data->bitmap = std::move(image);
+        data->decoded = true;
+    }
+    data_ = std::move(data);
+}
+
+std::vector<std::uint8_t> RasterGraphic::SaveToBytes() const {
+    return data_ ? data_->bytes : std::vector<std::uint8_t>();
 }
 
 void RasterGraphic::Draw(QPainter& painter, const QRect& target) {
-    if (!image_.isNull() && !target.isEmpty())
-        painter.drawImage(target, image_);
+    const QImage image = Image();
+    if (!image.isNull() && !target.isEmpty())
+        painter.drawImage(target, image);
 }

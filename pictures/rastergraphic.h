@@ -3,32 +3,37 @@
 // writes back exactly what was loaded, and its pixels, which it draws stretched to the target
 // with rows and columns dropped or repeated.
 
+#include "pictures/sharedpictures.h"
 #include "pictures/tgraphic.h"
 
 #include <span>
 
 class RasterGraphic : public TGraphic {
 public:
-    int Width() const override { return image_.width(); }
-    int Height() const override { return image_.height(); }
+    int Width() const override { return Image().width(); }
+    int Height() const override { return Image().height(); }
 
     // Empty bytes make an empty picture; contents the class cannot decode raise
-    // EInvalidGraphic with its message and leave the picture as it was.
+    // EInvalidGraphic with its message, a claimed size past the bound EPictureTooLarge, and
+    // leave the picture as it was.
     void LoadFromBytes(std::vector<std::uint8_t> bytes) override;
-    std::vector<std::uint8_t> SaveToBytes() const override { return bytes_; }
+    std::vector<std::uint8_t> SaveToBytes() const override;
 
     void Draw(QPainter& painter, const QRect& target) override;
-    QImage ToImage() override { return image_; }
+    QImage ToImage() override { return Image(); }
 
 protected:
     RasterGraphic() = default;
     RasterGraphic(const RasterGraphic&) = default;
 
-    // A null image when the bytes are not a picture of the class.
+    // A null image when the bytes are not a picture of the class; raises EPictureTooLarge
+    // before decoding when the header claims too much.
     virtual QImage Decode(std::span<const std::uint8_t> bytes) const = 0;
     virtual const char* InvalidMessage() const = 0;
 
 private:
-    std::vector<std::uint8_t> bytes_;
-    QImage image_;
+    QImage Image() const { return data_ ? data_->bitmap : QImage(); }
+
+    // Shared with copies and with every picture of the class loaded from the same bytes.
+    std::shared_ptr<PictureData> data_;
 };

@@ -2,18 +2,27 @@
 
 #include "core/errors.h"
 #include "core/files.h"
+#include "pictures/picturebounds.h"
 
 TGraphic::~TGraphic() = default;
 
 void TGraphic::PrepareDrawing(QSize) {}
 
-void TGraphic::LoadFromFile(const std::string& fileName) {
-    LoadFromBytes(ReadPictureFile(fileName));
+void TGraphic::LoadFromFile(const std::string& fileName, TextEncoding nameEncoding) {
+    std::vector<std::uint8_t> bytes = ReadPictureFile(fileName, nameEncoding);
+    try {
+        LoadFromBytes(std::move(bytes));
+    } catch (const EPictureTooLarge& refused) {
+        throw EPictureTooLarge(refused, PathText(fileName, nameEncoding));
+    }
 }
 
-std::vector<std::uint8_t> TGraphic::ReadPictureFile(const std::string& fileName) {
-    files::ReadResult result = files::ReadWholeFile(fileName);
+std::vector<std::uint8_t> TGraphic::ReadPictureFile(const std::string& fileName,
+                                                    TextEncoding nameEncoding) {
+    files::ReadResult result = files::ReadWholeFile(fileName, MaxPictureFileBytes);
+    if (result.error == files::FileTooLarge)
+        throw EPictureFileTooLarge(PathText(fileName, nameEncoding), result.size);
     if (result.error != 0)
-        throw EFOpenError("Cannot open file " + fileName);
+        throw EFOpenError({{"Cannot open file "}, PathText(fileName, nameEncoding)});
     return std::move(result.bytes);
 }

@@ -9,6 +9,8 @@
 
 #include <QImage>
 
+#include "core/errors.h"
+
 class QPainter;
 class QRect;
 
@@ -20,10 +22,12 @@ public:
     virtual int Width() const = 0;
     virtual int Height() const = 0;
 
-    // Reads the whole file, then loads its bytes. A file that cannot be read raises
-    // EFOpenError "Cannot open file %s" with the name exactly as passed in. A failed load
-    // leaves the object as it was.
-    virtual void LoadFromFile(const std::string& fileName);
+    // Reads the whole file, then loads its bytes. A file that cannot be read, or is no regular
+    // file, raises EFOpenError "Cannot open file %s" with the name exactly as passed in (its
+    // bytes in nameEncoding); a file or a claimed size past the bounds (picturebounds.h) raises
+    // an error naming the file. A failed load leaves the object as it was.
+    virtual void LoadFromFile(const std::string& fileName,
+                              TextEncoding nameEncoding = TextEncoding::Cp1250);
     virtual void LoadFromBytes(std::vector<std::uint8_t> bytes) = 0;
     // The bytes of a complete file of the class (what was loaded, unchanged).
     virtual std::vector<std::uint8_t> SaveToBytes() const = 0;
@@ -38,11 +42,15 @@ public:
     virtual std::unique_ptr<TGraphic> Clone() const = 0;
     // The drawable pixels, decoding first if needed; a null image when there are none.
     virtual QImage ToImage() = 0;
+    // The same for a copy that must be complete (the printed page): a decoding failure is
+    // raised every time, not only at the first drawing.
+    virtual QImage CompleteImage() { return ToImage(); }
 
 protected:
     TGraphic() = default;
     TGraphic(const TGraphic&) = default;
     TGraphic& operator=(const TGraphic&) = default;
 
-    static std::vector<std::uint8_t> ReadPictureFile(const std::string& fileName);
+    static std::vector<std::uint8_t> ReadPictureFile(const std::string& fileName,
+                                                     TextEncoding nameEncoding);
 };

@@ -72,16 +72,10 @@ ScreenResolution ScreenDpi() {
             static_cast<int>(std::lround(screen->logicalDotsPerInchY()))};
 }
 
+// A picture that cannot be decoded stops the print like any other failure, before the job
+// starts, rather than print an empty box.
 QImage DecodedPicture(TGraphic* picture) {
-    if (!picture)
-        return {};
-    try {
-        return picture->ToImage();
-    } catch (const EJPEG&) {
-        // The main window reported this picture's fault when it first showed it; the sheet
-        // still prints, title and all, with the box left empty.
-        return {};
-    }
+    return picture ? picture->CompleteImage() : QImage();
 }
 
 } // namespace

@@ -85,6 +85,8 @@ public:
             widget.setCursor(Qt::PointingHandCursor);
         if (!control.hint.isEmpty())
             widget.setToolTip(control.hint);
+        if (!control.accessibleName.isEmpty())
+            widget.setAccessibleName(control.accessibleName);
     }
 
     void LoadPicture(TPicture& picture, const ControlDescription& control) const {

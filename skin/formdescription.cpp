@@ -12,8 +12,9 @@
 
 namespace {
 
-const QStringList kCommonFields = {"name",   "class",   "left",   "top",  "width",
-                                   "height", "visible", "cursor", "hint", "tabOrder"};
+const QStringList kCommonFields = {"name",  "class",          "left",    "top",
+                                   "width", "height",         "visible", "cursor",
+                                   "hint",  "accessibleName", "tabOrder"};
 
 // The further fields of each class the format knows. Classes not listed here belong to other
 // readers; their entries are passed on whole.
@@ -154,6 +155,7 @@ ControlDescription ReadControl(const Reader& formReader, const QJsonValue& value
     if (control.cursor != "crDefault" && control.cursor != "crHandPoint")
         reader.Fail(QString("unknown cursor \"%1\"").arg(control.cursor));
     control.hint = reader.String(entry, "hint", QString());
+    control.accessibleName = reader.String(entry, "accessibleName", QString());
     if (entry.contains("tabOrder"))
         control.tabOrder = reader.Int(entry, "tabOrder");
 

@@ -37,6 +37,8 @@ struct ControlDescription {
     bool visible = true;
     QString cursor = QStringLiteral("crDefault");
     QString hint;
+    // What assistive technology calls the control: the text painted under a click area.
+    QString accessibleName;
     std::optional<int> tabOrder;
     // Class-specific settings; each class reads only those the format gives it.
     QString picture;

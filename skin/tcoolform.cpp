@@ -1,5 +1,6 @@
 #include "skin/tcoolform.h"
 
+#include "app/errorreport.h"
 #include "pictures/pictures.h"
 #include "skin/regiondata.h"
 
@@ -84,7 +85,7 @@ std::vector<uint8_t> TCoolForm::WriteMask2() const {
 
 bool TCoolForm::event(QEvent* event) {
     if (event->type() == QEvent::ParentChange)
-        ParentChanged();
+        RunHandler([this] { ParentChanged(); });
     return TImage::event(event);
 }
 
@@ -117,7 +118,7 @@ void TCoolForm::FillParent() {
 bool TCoolForm::eventFilter(QObject* watched, QEvent* event) {
     // The skin covers the client area and follows its size.
     if (watched == watchedParent_ && event->type() == QEvent::Resize)
-        FillParent();
+        RunHandler([this] { FillParent(); });
     return TImage::eventFilter(watched, event);
 }
 
@@ -137,6 +138,10 @@ void TCoolForm::PictureChanged() {
 }
 
 void TCoolForm::mousePressEvent(QMouseEvent* event) {
+    RunHandler([&] { StartDrag(event); });
+}
+
+void TCoolForm::StartDrag(QMouseEvent* event) {
     event->accept();
     QWidget* moved = parentWidget();
     if (event->button() != Qt::LeftButton || !moved)

@@ -10,6 +10,11 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 void TEdit::keyPressEvent(QKeyEvent* event) {
+    // Nothing may unwind through the toolkit's event delivery: it would leak its bookkeeping.
+    RunHandler([&] { TypeKey(event); });
+}
+
+void TEdit::TypeKey(QKeyEvent* event) {
     const QString typed = event->text();
     if (!OnKeyPress || typed.isEmpty()) {
         QLineEdit::keyPressEvent(event);

@@ -17,4 +17,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void TypeKey(QKeyEvent* event);
 };

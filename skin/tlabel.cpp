@@ -1,5 +1,6 @@
 #include "skin/tlabel.h"
 
+#include "app/errorreport.h"
 #include "skin/accelerator.h"
 #include "skin/boldface.h"
 
@@ -53,11 +54,19 @@ void TLabel::FitToText() {
 
 void TLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange)
-        FitToText();
+        RunHandler([this] { FitToText(); });
     QWidget::changeEvent(event);
 }
 
 void TLabel::paintEvent(QPaintEvent*) {
+    try {
+        Paint();
+    } catch (...) {
+        ReportLater(std::current_exception()); // after the paint, like a picture's failure
+    }
+}
+
+void TLabel::Paint() {
     QPainter painter(this);
     if (!transparent_)
         painter.fillRect(rect(), palette().color(QPalette::Window));

@@ -21,6 +21,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void Paint();
     void changeEvent(QEvent* event) override;
 
 private:

@@ -75,17 +75,20 @@ void TListBox::FireClick() {
 }
 
 void TListBox::keyPressEvent(QKeyEvent* event) {
-    int key = event->key();
-    if (OnKeyDown)
-        RunHandler([&] { OnKeyDown(key, event->modifiers()); });
-    if (key == 0) {
-        event->accept();
-        return;
-    }
-    const int before = SelectedRow();
-    QListWidget::keyPressEvent(event);
-    if (SelectedRow() != before)
-        FireClick();
+    // Nothing may unwind through the toolkit's event delivery: it would leak its bookkeeping.
+    RunHandler([&] {
+        int key = event->key();
+        if (OnKeyDown)
+            RunHandler([&] { OnKeyDown(key, event->modifiers()); });
+        if (key == 0) {
+            event->accept();
+            return;
+        }
+        const int before = SelectedRow();
+        QListWidget::keyPressEvent(event);
+        if (SelectedRow() != before)
+            FireClick();
+    });
 }
 
 void TListBox::UserPress(QMouseEvent* event) {
@@ -103,20 +106,22 @@ void TListBox::UserPress(QMouseEvent* event) {
 }
 
 void TListBox::mousePressEvent(QMouseEvent* event) {
-    UserPress(event);
+    RunHandler([&] { UserPress(event); });
 }
 
 // The second press of a double click selects like any other press.
 void TListBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    UserPress(event);
+    RunHandler([&] { UserPress(event); });
 }
 
 void TListBox::mouseMoveEvent(QMouseEvent* event) {
-    // Dragging with the button held moves the selection row by row.
-    const int before = SelectedRow();
+    // A press acts on the row pressed. A finger always drifts, and the press may have rebuilt
+    // the rows under it (the back row), so movement with a button held selects nothing.
+    if (event->buttons() != Qt::NoButton) {
+        event->accept();
+        return;
+    }
     QListWidget::mouseMoveEvent(event);
-    if (SelectedRow() != before)
-        FireClick();
 }
 
 QItemSelectionModel::SelectionFlags TListBox::selectionCommand(const QModelIndex& index,

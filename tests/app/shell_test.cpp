@@ -10,8 +10,23 @@
 #include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
 
 namespace {
+
+// Allocations made while it lives are not reported as leaks (a no-op without the checker).
+struct LeaksIgnored {
+#if defined(__SANITIZE_ADDRESS__)
+    LeaksIgnored() {
+        __lsan_disable();
+    }
+    ~LeaksIgnored() {
+        __lsan_enable();
+    }
+#endif
+};
 class RecordingTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -78,7 +93,9 @@ TEST_F(ErrorReportTest, CodePageTextIsShownAsUnicode) {
 }
 
 TEST_F(ErrorReportTest, EscapesFromWidgetEventsReachTheReport) {
-    // Any handler an event reaches, even one outside RunHandler, ends in the report.
+    // Any handler an event reaches, even one outside RunHandler, ends in the report: the last
+    // resort. Unwinding through the toolkit's event delivery loses a little of its bookkeeping,
+    // which is why the program's own handlers catch first; the leak checker is told here.
     class Failing : public QWidget {
     protected:
         void keyPressEvent(QKeyEvent*) override {
@@ -86,7 +103,10 @@ TEST_F(ErrorReportTest, EscapesFromWidgetEventsReachTheReport) {
         }
     } widget;
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
-    QCoreApplication::sendEvent(&widget, &press);
+    {
+        [[maybe_unused]] LeaksIgnored expected;
+        QCoreApplication::sendEvent(&widget, &press);
+    }
     EXPECT_EQ(reports, std::vector<std::string>{"Bitmap image is not valid."});
 }
 

@@ -5,7 +5,10 @@
 #include "app/tform.h"
 #include "app/windowset.h"
 #include "app/windowtable.h"
+#include "mainwindow/tform1.h"
+#include "pictures/pictures.h"
 
+#include <QAccessible>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,6 +35,33 @@ TEST(WindowTable, TheSetRegistersEveryWindowUnderItsNumberWhileItLives) {
     }
     for (const WindowEntry& entry : WindowTable())
         EXPECT_EQ(Form(entry.window), nullptr) << entry.className;
+}
+
+TEST(WindowSet, EveryClickAreaIsANamedButtonThatTakesNoFocus) {
+    WindowSet windows;
+    auto accessible = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); };
+    int clickAreas = 0;
+    for (const WindowEntry& entry : WindowTable()) {
+        for (TImage* image : Form(entry.window)->findChildren<TImage*>()) {
+            if (!image->OnClick)
+                continue;
+            ++clickAreas;
+            const std::string where = entry.className + ("." + image->objectName().toStdString());
+            EXPECT_EQ(accessible(image)->role(), QAccessible::Button) << where;
+            EXPECT_FALSE(accessible(image)->text(QAccessible::Name).isEmpty()) << where;
+            EXPECT_EQ(image->focusPolicy(), Qt::NoFocus) << where;
+        }
+    }
+    EXPECT_EQ(clickAreas, 25);
+    EXPECT_FALSE(accessible(MainForm()->ListBox1)->text(QAccessible::Name).isEmpty());
+    EXPECT_FALSE(accessible(MainForm()->Edit1)->text(QAccessible::Name).isEmpty());
+
+    // Pressing through the accessibility layer runs the click handler: the next page.
+    TForm& introduction = *Form(Window::Introduction);
+    accessible(introduction.findChild<TImage*>("next"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(introduction.findChild<TImage*>("Image2")->x(), 16);
 }
 
 } // namespace

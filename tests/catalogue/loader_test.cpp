@@ -6,6 +6,7 @@
 #include "tests/core/tempfolder.h"
 
 #include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/resource.h>
@@ -180,6 +181,22 @@ TEST_F(LoaderTest, FewerEntriesThanCountedIsAnUnterminatedList) {
     EXPECT_EQ(Record(1).Title, "Title");
 }
 
+// A file far larger than the format can use is refused before it is read.
+TEST_F(LoaderTest, FileSizeIsBoundedBeforeReading) {
+    const std::string path = folder.Write("datas.dat", "1\r\n" + Entry({.title = "One"}));
+    std::filesystem::resize_file(path, MaxCatalogueBytes);
+    LoadCatalogueFile(*catalogue, path);
+    EXPECT_EQ(catalogue->RecordCount, 1);
+    std::filesystem::resize_file(path, MaxCatalogueBytes + 1);
+    try {
+        LoadCatalogueFile(*catalogue, path);
+        ADD_FAILURE() << "loaded";
+    } catch (const EInOutError& failure) {
+        EXPECT_EQ(failure.Message(), "Catalogue file is too large: 16777217 bytes (at most 16 MB)");
+        EXPECT_EQ(catalogue->RecordCount, 0);
+    }
+}
+
 TEST_F(LoaderTest, OpenFailuresMapToTheirCodes) {
     const auto code = [&](const std::string& path) {
         try {
@@ -195,6 +212,11 @@ TEST_F(LoaderTest, OpenFailuresMapToTheirCodes) {
     EXPECT_EQ(code(folder / "dir/datas.dat"), "5 File access denied");
     folder.Write("Sub/DATAS.DAT", "0");
     EXPECT_EQ(code(folder / "sub\\datas.dat"), "loaded");
+    // Never opened: a FIFO would hang the program, a device would never end.
+    ASSERT_EQ(::mkfifo((folder / "fifo.dat").c_str(), 0644), 0);
+    EXPECT_EQ(code(folder / "fifo.dat"), "5 File access denied");
+    ::symlink("/dev/zero", (folder / "zero.dat").c_str());
+    EXPECT_EQ(code(folder / "zero.dat"), "5 File access denied");
 
     if (::geteuid() != 0) {
         ::chmod(folder.Write("locked.dat", "0").c_str(), 0);

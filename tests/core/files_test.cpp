@@ -57,13 +57,17 @@ TEST_F(FilesTest, ResolveFindsUtf8NameOfCp1250Text) {
 TEST_F(FilesTest, ReadWholeFileGivesBytesOrTheReason) {
     const std::string bytes("a\0b\r\n\x1A\xFF", 7);
     folder.Write("sub/Data.dat", bytes);
-    const auto read = files::ReadWholeFile(folder / "SUB\\data.DAT");
+    const auto read = files::ReadWholeFile(folder / "SUB\\data.DAT", 7);
     EXPECT_EQ(read.error, 0);
     EXPECT_EQ(std::string(read.bytes.begin(), read.bytes.end()), bytes);
+    const auto tooLarge = files::ReadWholeFile(folder / "sub/data.dat", 6);
+    EXPECT_EQ(tooLarge.error, files::FileTooLarge);
+    EXPECT_EQ(tooLarge.size, 7u);
+    EXPECT_TRUE(tooLarge.bytes.empty());
 
-    EXPECT_EQ(files::ReadWholeFile(folder / "sub/none.dat").error, ENOENT);
-    EXPECT_EQ(files::ReadWholeFile(folder / "nosub/data.dat").error, ENOTDIR);
-    EXPECT_EQ(files::ReadWholeFile(folder / "sub").error, EISDIR);
+    EXPECT_EQ(files::ReadWholeFile(folder / "sub/none.dat", 100).error, ENOENT);
+    EXPECT_EQ(files::ReadWholeFile(folder / "nosub/data.dat", 100).error, ENOTDIR);
+    EXPECT_EQ(files::ReadWholeFile(folder / "sub", 100).error, EISDIR);
 }
 
 TEST_F(FilesTest, CurrentDirectoryHasNoTrailingSeparatorButAtRoot) {

@@ -9,9 +9,12 @@
 #include "pictures/pictures.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -84,6 +87,18 @@ TEST_F(SaveCopy, NamesAreLowerCasedAndGetJpgUnlessTheyHoldIt) {
     EXPECT_TRUE(reports_.empty());
 }
 
+TEST_F(SaveCopy, PickingAFileTypeKeepsTheName) {
+    Save([&](TSavePictureDialog& dialog) {
+        dialog.setDirectory(QString::fromStdString(target_.string()));
+        // As a user picks them: down to "Bitmaps (*.bmp)", then back to "All (…;*.wmf)".
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Home})
+            QTest::keyClick(dialog.findChild<QComboBox*>("fileTypeCombo"), key);
+        QTest::keyClick(dialog.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+    });
+    EXPECT_EQ(FileBytes(target_ / "kep1.jpg"), Source());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(target_), {}), 1);
+}
+
 TEST_F(SaveCopy, ReplacesAnExistingFileAndRestoresTheCurrentDirectory) {
     std::ofstream(target_ / "kep.jpg") << "old";
     Save([&](TSavePictureDialog& dialog) {
@@ -109,14 +124,13 @@ TEST_F(SaveCopy, FailedCopyIsReportedWithTargetAndReason) {
     Save([&](TSavePictureDialog& dialog) {
         dialog.setDirectory(QString::fromStdString(target_.string()));
         auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-        name->setText(QString::fromStdString((folder_ / "missing" / "kep").string()));
+        // The path and the reason are the system's text, shown in their own characters.
+        name->setText(QString::fromStdString((folder_ / "hiányzó東" / "kep").string()));
         QTest::keyClick(name, Qt::Key_Return);
     });
     ASSERT_EQ(reports_.size(), 1u);
-    EXPECT_NE(reports_[0].find("Cannot save the picture to " + (folder_ / "missing").string() +
-                               "/kep.jpg: "),
-              std::string::npos)
-        << reports_[0];
+    EXPECT_EQ(reports_[0], "Cannot save the picture to " + (folder_ / "hiányzó東").string() +
+                               "/kep.jpg: " + std::strerror(ENOENT) + ".");
 }
 
 TEST_F(SaveCopy, NameLongerThanThePlatformAllowsIsReportedNotCut) {
@@ -154,6 +168,20 @@ TEST_F(SaveCopy, PreviewShowsTheSelectedPicture) {
     EXPECT_TRUE(pictureEnabled);
     EXPECT_EQ(textCaption, "Picture:");
     EXPECT_FALSE(textEnabled);
+}
+
+class SystemText : public ProgramTest {};
+
+TEST_F(SystemText, MessagesShowPathsInTheirOwnCharacters) {
+    // The start folder's name is the file system's UTF-8.
+    const std::filesystem::path accented = folder_.string() + "-Múzeum";
+    std::filesystem::rename(folder_, accented);
+    folder_ = accented;
+    Start({EntryWithPictures("Első", "Kep", 1)});
+    std::filesystem::remove(folder_ / "radioon.jpg");
+    QTest::mouseClick(Main().RadioImage2, Qt::LeftButton, {}, QPoint(3, 3));
+    ASSERT_EQ(reports_.size(), 1u);
+    EXPECT_EQ(reports_[0], "Cannot open file " + folder_.string() + "/radioon.jpg.");
 }
 
 TEST(PreviewFit, SmallPicturesAreCentredLargeOnesFitFromTheCorner) {

@@ -10,8 +10,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -112,17 +114,24 @@ TEST_F(Search, ButtonChecksTheLength) {
     EXPECT_EQ(List().RowCount(), 3);
 
     QString message;
+    QRect placed;
     Main().Edit1->setText("a");
-    QTimer::singleShot(50, [&message] {
+    QTimer::singleShot(50, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         if (auto* label = dialog->findChild<QLabel*>())
             message = label->text();
+        placed = QRect(dialog->pos(), dialog->size()); // where it was moved, and its size
         dialog->accept();
     });
     Click(Main().Image2);
     EXPECT_EQ(message, QString::fromUtf8("A megadott szöveg túl rövid."));
+    // Centred by the div rule, whatever the parity of its size.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(placed.topLeft(), QPoint((screen.width() - placed.width()) / 2,
+                                       (screen.height() - placed.height()) / 2))
+        << placed.width() << " x " << placed.height();
     EXPECT_EQ(List().RowCount(), 3);
     EXPECT_EQ(View().ResultsShown, 0);
 
@@ -171,6 +180,21 @@ TEST_F(Search, RowRulesOfTheResultList) {
     QTest::keyClick(&List(), Qt::Key_Right);
     EXPECT_EQ(View().ThumbnailPage, 2);
     EXPECT_EQ(List().SelectedRow(), 3);
+}
+
+TEST_F(Search, RowsWithoutAnEntryActOnTheShownEntry) {
+    // The hit, record 2, has six pictures; row 0 still holds record 1 (one picture) in the map.
+    SearchWithEnter(Main(), "ab");
+    List().setFocus();
+    QTest::keyClick(&List(), Qt::Key_Right);
+    QTest::keyClick(&List(), Qt::Key_Right);
+    ASSERT_EQ(View().ThumbnailPage, 3);
+    ASSERT_EQ(FaceColour(*Main().Image6), InactiveFace);
+    QTest::keyClick(&List(), Qt::Key_Home); // the header row
+    EXPECT_EQ(List().SelectedRow(), 2);
+    EXPECT_EQ(FaceColour(*Main().Image6), InactiveFace) << "arrows of another record";
+    EXPECT_EQ(FaceColour(*Main().Image5), ActiveFace);
+    EXPECT_EQ(View().ThumbnailPage, 3);
 }
 
 TEST_F(Search, AfterTheBackRowTheStripStillPagesTheShownEntry) {

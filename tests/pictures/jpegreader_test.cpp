@@ -157,3 +157,20 @@ TEST(JpegReaderTest, RefusesToDecodeIntoABufferOfAnotherSize) {
 }
 
 } // namespace
+
+TEST(JpegReaderTest, PrintingInksDecodeToRgb) {
+    for (const auto& [ycck, adobeMarker] : {std::pair{false, true}, {true, true}, {false, false}}) {
+        const std::vector<std::uint8_t> jpeg = MakeInkJpeg(ycck, adobeMarker);
+        JpegHeader header;
+        ASSERT_EQ(ReadJpegHeader(jpeg.data(), jpeg.size(), header), 0);
+        const Decoded decoded = Decode(jpeg, header);
+        ASSERT_EQ(decoded.code, 0) << ycck << adobeMarker;
+        // Row 8: cyan at x = 8, yellow over half black at x = 24.
+        const std::uint8_t* row = &decoded.pixels[8 * 32 * 3];
+        const int want[2][3] = {{0, 255, 255}, {127, 127, 0}};
+        for (int c = 0; c < 3; ++c) {
+            EXPECT_NEAR(row[8 * 3 + c], want[0][c], 8) << ycck << adobeMarker << c;
+            EXPECT_NEAR(row[24 * 3 + c], want[1][c], 8) << ycck << adobeMarker << c;
+        }
+    }
+}

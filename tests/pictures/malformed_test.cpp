@@ -81,6 +81,28 @@ TEST(MalformedInputTest, IconFiles) {
     });
 }
 
+// Found by fuzzing: an icon's PNG image of a few hundred bytes with a chunk after its picture
+// data claiming 1.6 GB made the PNG library allocate that much. Chunks must lie inside.
+TEST(MalformedInputTest, PngChunkLongerThanTheImageIsRefused) {
+    std::vector<std::uint8_t> png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    const auto chunk = [&](std::uint32_t length, const char* type, std::size_t present) {
+        for (int shift = 24; shift >= 0; shift -= 8)
+            png.push_back(static_cast<std::uint8_t>(length >> shift));
+        png.insert(png.end(), type, type + 4);
+        png.insert(png.end(), present + 4, 0); // data and check sum
+    };
+    chunk(13, "IHDR", 13);
+    png[19] = 4; // width 4
+    png[23] = 3; // height 3
+    std::vector<std::uint8_t> sound = png;
+    chunk(0, "IEND", 0);
+    EXPECT_EQ(SoundPngSize(png)->width, 4);
+    EXPECT_EQ(SoundPngSize(png)->height, 3);
+    png = sound;
+    chunk(0x64626126, "tEXt", 4);
+    EXPECT_FALSE(SoundPngSize(png));
+}
+
 TEST(MalformedInputTest, Metafiles) {
     std::vector<std::uint8_t> emf;
     PutU32(emf, 1);

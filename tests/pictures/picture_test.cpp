@@ -2,11 +2,15 @@
 #include "pictures/bitmap.h"
 #include "pictures/embeddedpicture.h"
 #include "pictures/jpegimage.h"
+#include "pictures/metafile.h"
 #include "pictures/picture.h"
 #include "tests/pictures/testpictures.h"
 
 #include <QBuffer>
 #include <QImage>
+#include <QPainter>
+#include <filesystem>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -89,6 +93,64 @@ TEST_F(PictureLoadTest, FaultyContentsRaiseTheirClassMessage) {
     EXPECT_EQ(FailureOf<EInvalidGraphic>("x.emf"), "Metafile is not valid");
 }
 
+// The frame header's size replaced: the picture data stays that of the small picture.
+std::vector<std::uint8_t> ClaimingSize(std::vector<std::uint8_t> jpeg, int width, int height) {
+    for (std::size_t i = 0; i + 8 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) {
+            const std::uint8_t size[4] = {std::uint8_t(height >> 8), std::uint8_t(height),
+                                          std::uint8_t(width >> 8), std::uint8_t(width)};
+            std::copy(size, size + 4, jpeg.begin() + std::ptrdiff_t(i) + 5);
+            break;
+        }
+    }
+    return jpeg;
+}
+
+// A 1-bit bitmap header claiming the size, without its rows.
+std::vector<std::uint8_t> BmpHeaderClaiming(int width, int height) {
+    std::vector<std::uint8_t> bmp{'B', 'M'};
+    for (std::uint32_t value : {62u, 0u, 62u, 40u, std::uint32_t(width), std::uint32_t(height)})
+        PutU32(bmp, value);
+    PutU16(bmp, 1);
+    PutU16(bmp, 1);
+    bmp.resize(62);
+    return bmp;
+}
+
+// 160 megapixels pass (a JPEG's header is all a load reads); one more row is refused before
+// anything is allocated, naming the file and the claim.
+TEST_F(PictureLoadTest, ClaimedSizesPastTheBoundAreRefused) {
+    folder_.Write("inside.jpg", ClaimingSize(MakeJpeg(16, 16), 16000, 10000));
+    folder_.Write("past.jpg", ClaimingSize(MakeJpeg(16, 16), 16000, 10001));
+    folder_.Write("inside.bmp", BmpHeaderClaiming(16000, 10000));
+    folder_.Write("past.bmp", BmpHeaderClaiming(16000, -10001));
+    EXPECT_EQ(FailureOf<EInvalidGraphic>("past.jpg"),
+              "Picture past.jpg is too large: 16000 x 10001 pixels (at most 160 megapixels)");
+    EXPECT_EQ(FailureOf<EInvalidGraphic>("past.bmp"),
+              "Picture past.bmp is too large: 16000 x 10001 pixels (at most 160 megapixels)");
+    EXPECT_EQ(FailureOf<EInvalidGraphic>("inside.bmp"), "Bitmap image is not valid");
+    picture_.LoadFromFile("inside.jpg");
+    EXPECT_EQ(picture_.Width(), 16000);
+    EXPECT_EQ(picture_.Height(), 10000);
+}
+
+TEST_F(PictureLoadTest, FifosAndDevicesAreNotOpened) {
+    ASSERT_EQ(::mkfifo("fifo.jpg", 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", "zero.bmp");
+    EXPECT_EQ(FailureOf<EFOpenError>("fifo.jpg"), "Cannot open file fifo.jpg");
+    EXPECT_EQ(FailureOf<EFOpenError>("zero.bmp"), "Cannot open file zero.bmp");
+}
+
+// The main picture and the thumbnail of one file hold one bitmap between them.
+TEST(PictureSharingTest, PicturesOfIdenticalBytesHoldOneBitmap) {
+    TJPEGImage first, second, other;
+    first.LoadFromBytes(MakeJpeg(40, 30));
+    second.LoadFromBytes(MakeJpeg(40, 30));
+    other.LoadFromBytes(MakeJpeg(40, 31));
+    EXPECT_EQ(first.ToImage().cacheKey(), second.ToImage().cacheKey());
+    EXPECT_NE(first.ToImage().cacheKey(), other.ToImage().cacheKey());
+}
+
 TEST_F(PictureLoadTest, EmptyJpegFileLoadsAsZeroByZero) {
     folder_.Write("empty.jpg", {});
     picture_.LoadFromFile("empty.jpg");
@@ -128,19 +190,35 @@ TEST_F(PictureLoadTest, BitmapIconAndMetafileLoad) {
     EXPECT_EQ(picture_.Height(), 6);
     EXPECT_EQ(picture_.Graphic()->ToImage().pixelColor(2, 2), QColor(Qt::blue));
 
-    std::vector<std::uint8_t> emf;
-    PutU32(emf, 1);
-    PutU32(emf, 88);
-    for (std::uint32_t v : {0u, 0u, 0u, 0u, 0u, 0u, 2540u, 5080u})
-        PutU32(emf, v);
-    PutU32(emf, 0x464D4520);
-    emf.resize(88, 0);
-    folder_.Write("m.emf", emf);
+    folder_.Write("m.emf", MakeEmf());
     picture_.LoadFromFile("m.emf");
     EXPECT_STREQ(picture_.Graphic()->ClassName(), "TMetafile");
-    EXPECT_EQ(picture_.Width(), 96);
-    EXPECT_EQ(picture_.Height(), 192);
+    EXPECT_EQ(picture_.Width(), 40);
+    EXPECT_EQ(picture_.Height(), 20);
     EXPECT_EQ(changes_, 3);
+}
+
+TEST(MetafileTest, DrawsWmfAndEmfIntoAnyRectangle) {
+    for (const auto& bytes : {MakeWmf(true), MakeWmf(false), MakeEmf()}) {
+        TMetafile metafile;
+        metafile.LoadFromBytes(bytes);
+        EXPECT_NEAR(metafile.Width(), 40, 1);
+        // At twice its size in a white surface, as a stretched slot draws it; at its own size,
+        // as the print takes it.
+        QImage surface(100, 60, QImage::Format_RGB32);
+        surface.fill(Qt::white);
+        QPainter painter(&surface);
+        metafile.Draw(painter, QRect(10, 10, 80, 40));
+        painter.end();
+        const QImage own = metafile.ToImage();
+        for (const QRgb red : {surface.pixel(30, 30), own.pixel(5, 10)})
+            EXPECT_EQ(red & 0xF0F0F0, 0xF00000u) << std::hex << red;
+        for (const QRgb blue : {surface.pixel(70, 30), own.pixel(35, 10)})
+            EXPECT_EQ(blue & 0xF0F0F0, 0x0000F0u) << std::hex << blue;
+        EXPECT_EQ(surface.pixel(95, 30), QColor(Qt::white).rgb()) << "drawn outside its box";
+        // Contents the library refuses.
+        EXPECT_THROW(metafile.LoadFromBytes({bytes.begin(), bytes.end() - 30}), EInvalidGraphic);
+    }
 }
 
 TEST(BitmapTest, KeepsTheFileBytesExactly) {

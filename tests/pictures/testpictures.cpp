@@ -38,6 +38,40 @@ std::vector<std::uint8_t> MakeProgressiveJpeg(int width, int height) {
     return EncodeJpeg(rgb.data(), width, height, false, 95, 72, true);
 }
 
+std::vector<std::uint8_t> MakeInkJpeg(bool ycck, bool adobeMarker) {
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = 32;
+    info.image_height = 16;
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_colorspace(&info, ycck ? JCS_YCCK : JCS_CMYK);
+    info.write_Adobe_marker = adobeMarker ? TRUE : FALSE;
+    jpeg_start_compress(&info, TRUE);
+    std::uint8_t row[32 * 4];
+    for (int i = 0; i < 32 * 4; ++i) {
+        const bool left = i < 16 * 4;
+        const int ink = (i % 4 == 0 && left) || (i % 4 == 2 && !left) ? 255
+                        : i % 4 == 3 && !left                         ? 128
+                                                                      : 0;
+        row[i] = static_cast<std::uint8_t>(adobeMarker ? 255 - ink : ink);
+    }
+    JSAMPROW rows[1] = {row};
+    while (info.next_scanline < info.image_height)
+        jpeg_write_scanlines(&info, rows, 1);
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::vector<std::uint8_t> out(buffer, buffer + size);
+    std::free(buffer);
+    return out;
+}
+
 std::vector<std::uint8_t> WithBadMarkerBeforeEnd(std::vector<std::uint8_t> jpeg) {
     if (jpeg.size() < 2 || jpeg[jpeg.size() - 2] != 0xFF || jpeg.back() != 0xD9)
         throw std::runtime_error("no end marker");
@@ -115,3 +149,56 @@ void ScratchFolder::Write(const std::string& relative,
         std::fwrite(bytes.data(), 1, bytes.size(), out);
     std::fclose(out);
 }
+
+// Little-endian words: 16-bit for WMF, 32-bit for EMF; records read one a line below.
+static std::vector<std::uint8_t> Words(std::initializer_list<std::uint32_t> words, int bytes) {
+    std::vector<std::uint8_t> out;
+    for (const std::uint32_t word : words) {
+        for (int i = 0; i < bytes; ++i)
+            out.push_back(static_cast<std::uint8_t>(word >> 8 * i));
+    }
+    return out;
+}
+
+// clang-format off
+std::vector<std::uint8_t> MakeWmf(bool placeable) {
+    // Placeable: box 0,0-40,20 at 96 units an inch, then the XOR of the words before.
+    std::vector<std::uint8_t> out =
+        placeable ? Words({0xCDD7, 0x9AC6, 0, 0, 0, 40, 20, 96, 0, 0, 0x574D}, 2) : Words({}, 2);
+    const std::vector<std::uint8_t> records = Words({
+        5, 0, 0x020C, 20, 40,            // window extent 40 x 20
+        8, 0, 0x02FA, 5, 0, 0, 0, 0,     // no pen
+        4, 0, 0x012D, 0,                 // selected
+        7, 0, 0x02FC, 0, 0x00FF, 0, 0,   // red brush
+        4, 0, 0x012D, 1,
+        7, 0, 0x041B, 20, 20, 0, 0,      // rectangle: bottom, right, top, left
+        7, 0, 0x02FC, 0, 0, 0x00FF, 0,   // blue brush
+        4, 0, 0x012D, 2,
+        7, 0, 0x041B, 20, 40, 0, 20,
+        3, 0, 0}, 2);                    // end of file
+    const auto size = static_cast<std::uint32_t>(9 + records.size() / 2); // in words
+    const std::vector<std::uint8_t> header =
+        Words({2, 9, 0x0300, size & 0xFFFF, size >> 16, 3, 8, 0, 0}, 2);
+    out.insert(out.end(), header.begin(), header.end());
+    out.insert(out.end(), records.begin(), records.end());
+    return out;
+}
+
+std::vector<std::uint8_t> MakeEmf() {
+    const std::vector<std::uint8_t> records = Words({
+        39, 24, 1, 0, 0x0000FF, 0,      // red brush
+        37, 12, 1, 37, 12, 0x80000008,  // selected, and the stock null pen
+        43, 24, 0, 0, 20, 20,           // rectangle: left, top, right, bottom
+        39, 24, 2, 0, 0xFF0000, 0,      // blue brush
+        37, 12, 2, 43, 24, 20, 0, 40, 20,
+        14, 20, 0, 0, 20}, 4);          // end of file
+    std::vector<std::uint8_t> out = Words({
+        1, 88, 0, 0, 39, 19,            // header: bounds in pixels, inclusive
+        0, 0, 1058, 529,                // frame in 0.01 mm: 40 x 20 pixels at 96 dpi
+        0x464D4520, 0x10000, static_cast<std::uint32_t>(88 + records.size()),
+        8, 3, 0, 0, 0,                  // records, handles, no description or palette
+        1024, 768, 271, 203}, 4);       // the reference device
+    out.insert(out.end(), records.begin(), records.end());
+    return out;
+}
+// clang-format on

@@ -11,6 +11,9 @@ std::vector<std::uint8_t> PatternPixels(int width, int height);
 std::vector<std::uint8_t> MakeJpeg(int width, int height, bool grayscale = false, int quality = 92);
 // A progressive encoding made with libjpeg directly (the program never writes one).
 std::vector<std::uint8_t> MakeProgressiveJpeg(int width, int height);
+// A 32 x 16 JPEG of printing inks, made with libjpeg directly: full cyan on the left half, full
+// yellow over half black on the right; YCCK when ycck, inverted under Adobe's marker if any.
+std::vector<std::uint8_t> MakeInkJpeg(bool ycck, bool adobeMarker);
 // The JPEG with a malformed table marker inserted before its end marker: the picture data
 // decodes completely, then libjpeg fails with a bad marker length.
 std::vector<std::uint8_t> WithBadMarkerBeforeEnd(std::vector<std::uint8_t> jpeg);
@@ -37,6 +40,11 @@ private:
     std::filesystem::path path_;
     std::filesystem::path previous_;
 };
+
+// Metafiles of 40 x 20 pixels, the left half red, the right half blue: a WMF (with or without
+// the placeable header) and an EMF.
+std::vector<std::uint8_t> MakeWmf(bool placeable);
+std::vector<std::uint8_t> MakeEmf();
 
 void PutU16(std::vector<std::uint8_t>& out, unsigned value);
 void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value);

@@ -1,6 +1,7 @@
 // The print page printed directly (a test driver), for what the program cannot easily reach:
 // the progress window and its Cancel, and a picture that cannot be decoded.
 
+#include "core/errors.h"
 #include "pictures/pictures.h"
 #include "print/tform4.h"
 #include "tests/print/printserverclient.h"
@@ -79,13 +80,16 @@ TEST_F(PrintPage, CancelBeforeSendingPrintsNothing) {
     EXPECT_EQ(server_.JobCount(), jobs);
 }
 
-TEST_F(PrintPage, UndecodablePictureLeavesTheBoxEmpty) {
-    const auto before = server_.Pdfs();
-    EXPECT_EQ(Print(Jpeg(CheckerPicture(529, 450), true)), PrintOutcome::Sent);
-    const auto sheet = server_.ReadNewSheet(before);
-    ASSERT_TRUE(sheet);
-    EXPECT_TRUE(sheet->IsBlank(page::Box));
-    ExpectCapitalsCaption(*sheet);
+// A sheet with an empty box would pass for a good print: the decoding failure stops it, even
+// when the picture's first drawing already reported it.
+TEST_F(PrintPage, UndecodablePictureIsAPrintFailure) {
+    const int jobs = server_.JobCount();
+    std::unique_ptr<TGraphic> picture = Jpeg(CheckerPicture(529, 450), true);
+    EXPECT_THROW(picture->ToImage(), EJPEG);
+    page_.QRImage1().Picture().SetGraphic(std::move(picture));
+    EXPECT_THROW(page_.QuickRep1().Print(), EJPEG);
+    EXPECT_FALSE(ProgressWindow());
+    EXPECT_EQ(server_.JobCount(), jobs);
 }
 
 } // namespace

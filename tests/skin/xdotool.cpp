@@ -7,8 +7,9 @@
 QString XdoTool(const QStringList& arguments) {
     QProcess process;
     process.start("xdotool", arguments);
-    // The application keeps handling its events meanwhile, as it would for a real user.
-    while (!process.waitForFinished(10))
+    // The application keeps handling its events meanwhile, as it would for a real user. Those
+    // events may include the process's end, after which waitForFinished only says false.
+    while (process.state() != QProcess::NotRunning && !process.waitForFinished(10))
         QCoreApplication::processEvents();
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     QTest::qWait(60);

@@ -198,3 +198,28 @@ TEST(VendralMake, FitsPicturesIntoTheFrameAndTurnsThemUpright) {
     EXPECT_LT(turned.At(20, 20)[0], 100);
     EXPECT_LT(turned.At(turned.width - 20, turned.height - 20)[0], 100);
 }
+
+TEST(VendralMake, KeepsAPictureAsItIsOnlyWhereTheSourceSaysAndTheViewerCanShowIt) {
+    TempFolder temp;
+    const std::string large = Photograph(800, 600);
+    temp.Write("src/images/detail.jpg", large);
+    temp.Write("src/images/other.jpg", large);
+    temp.Write("src/catalogue.txt", "entry: t\nplace: p\ntime: t\npicture: other.jpg\n"
+                                    "Picture as is: detail.jpg\n");
+    const Outcome run = Make("build " + temp / "src" + " " + temp / "out");
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(ReadBytes(temp / "out/images/detail.jpg"), large);
+    EXPECT_EQ(Decode(ReadBytes(temp / "out/images/other.jpg")).width, 529);
+    EXPECT_NE(run.output.find("images/detail.jpg is kept at 800 x 600"), std::string::npos)
+        << run.output;
+
+    // The viewer ignores the camera's turn, so such a picture cannot be kept as it is.
+    temp.Write("src/images/turned.jpg", Photograph(800, 600, 6));
+    temp.Write("src/catalogue.txt", "entry: t\nplace: p\ntime: t\npicture as is: turned.jpg\n");
+    const Outcome refused = Make("build " + temp / "src" + " " + temp / "again");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.output.find(":4: images/turned.jpg cannot be kept as it is: the camera "
+                                  "recorded it turned"),
+              std::string::npos)
+        << refused.output;
+}

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -85,6 +86,12 @@ TEST_F(VendralCheckTest, LoadFailureShowsTheReportTextWithExitCodeTwo) {
     ToolRun run = Check("'" + folder.Path() + "'");
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.output.find("Error: File not found.\n"), std::string::npos) << run.output;
+
+    ::symlink("/dev/zero", (folder / "datas.dat").c_str());
+    run = Check("'" + folder.Path() + "'");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.output.find("Error: File access denied.\n"), std::string::npos) << run.output;
+    ::unlink((folder / "datas.dat").c_str());
 
     folder.Write("datas.dat", "many\r\n");
     EXPECT_NE(Json().find("\"error\": \"Invalid numeric input.\""), std::string::npos);

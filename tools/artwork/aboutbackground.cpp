@@ -78,11 +78,16 @@ QImage PaintAboutBackground() {
 
     PaintFilling(painter, Size, Credits, DrawCredits);
 
-    PaintBlock(painter,
-               {QStringLiteral("A fényképek nyomdai minőségű másolatai megrendelhetők."),
-                QStringLiteral("Kapcsolat: Vendral Gyűjtemény, fotótár"),
-                QStringLiteral("Telefon: (06 1) 555 0140")},
-               SerifFont(Face::Regular, 20), Notice, Dark, 1.12, 3.2);
+    LetteringStyle notice;
+    notice.leading = 1.12;
+    PaintLettering(
+        painter,
+        {QStringLiteral(
+             "A fényképek nyomdai minőségű másolatai a gyűjtemény fotótárában személyesen is "
+             "megrendelhetők."),
+         QStringLiteral("Kapcsolat: Vendral Gyűjtemény, fotótár"),
+         QStringLiteral("Telefon: (06 1) 555 0140")},
+        SerifFont(Face::Regular, 20), Notice, Dark, notice);
 
     PaintRaisedFace(painter, OkFace, Palette::SmallFace);
     LetterFace(painter, OkFace, QStringLiteral("OK"), true, 13, Qt::black);

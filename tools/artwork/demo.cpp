@@ -32,7 +32,7 @@ std::string SourceText() {
         for (const QString& index : entry.index)
             out.index.push_back({index.toStdString(), 0});
         for (const DemoPicture& picture : entry.pictures)
-            out.pictures.push_back({picture.name.toStdString(), 0});
+            out.pictures.push_back({{picture.name.toStdString(), 0}, picture.asIs});
     }
     return WriteSource(source);
 }

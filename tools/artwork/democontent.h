@@ -14,6 +14,7 @@ struct DemoPicture {
     QString name; // file name under images/
     QSize size;
     PictureKind kind;
+    bool asIs = false; // kept at its size by vendral-make, not fitted to the frame
 };
 
 struct DemoEntry {

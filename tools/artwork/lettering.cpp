@@ -6,6 +6,9 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -22,9 +25,8 @@ QString FontDirectory() {
 }
 
 // Antialiased edges reach half a pixel beyond the outline.
-QRectF InkArea(const QRectF& area, qreal embolden) {
-    const qreal inset = 0.5 + embolden / 2;
-    return area.adjusted(inset, inset, -inset, -inset);
+QRectF InkArea(const QRectF& area) {
+    return area.adjusted(0.5, 0.5, -0.5, -0.5);
 }
 
 } // namespace
@@ -86,43 +88,60 @@ void FillPath(QPainter& painter, const QPainterPath& path, const QColor& colour,
     painter.restore();
 }
 
-void PaintCaption(QPainter& painter, const QString& text, const QFont& font, const QRectF& area,
-                  const QColor& colour, const CaptionStyle& style) {
-    const QRectF target = InkArea(area, style.embolden);
-    const QRectF natural = TextPath(text, font).boundingRect();
-    // At the height that fills the area, how much wider would the text have to be?
-    const qreal scale = target.height() / natural.height();
-    const qreal missing = target.width() / scale - natural.width();
-    const qreal gaps = std::max<qsizetype>(1, text.size() - 1);
-    const qreal limit = style.maxTracking * font.pixelSize();
-    const qreal tracking = std::clamp(missing / gaps, -limit, limit);
+namespace {
 
-    QPainterPath path = TextPath(text, font, tracking);
-    const QRectF spaced = path.boundingRect();
-    const qreal stretch = std::clamp(target.width() / scale / spaced.width(), 1 - style.maxStretch,
-                                     1 + style.maxStretch);
-    path = QTransform::fromScale(stretch, 1).map(path);
-    path = FitInto(path, target);
-    if (style.alignLeft)
-        path.translate(target.left() - path.boundingRect().left(), 0);
-    FillPath(painter, path, colour, style.embolden);
-}
-
-void PaintBlock(QPainter& painter, const QStringList& lines, const QFont& font, const QRectF& area,
-                const QColor& colour, qreal leading, qreal tracking) {
-    QPainterPath block;
-    qreal widest = 0;
+// The lines at the font's size, centred on the widest, set `spread` (-1 to 1) of the way to the
+// style's limits: spaces, letter spacing and horizontal scale open or close together. Spaces
+// close only a little, or words would run together.
+QPainterPath SpacedBlock(const QStringList& lines, const QFont& font, const LetteringStyle& style,
+                         qreal spread) {
+    QFont spaced = font;
+    const qreal em = font.pixelSize();
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, spread * style.maxTracking * em);
+    spaced.setWordSpacing(spread * style.maxWordSpace * em * (spread < 0 ? 0.25 : 1));
     std::vector<QPainterPath> paths;
+    qreal widest = 0;
     for (const QString& line : lines) {
-        paths.push_back(TextPath(line, font, tracking));
+        paths.emplace_back().addText(0, 0, spaced, line);
         widest = std::max(widest, paths.back().boundingRect().width());
     }
+    QPainterPath block;
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const QRectF ink = paths[i].boundingRect();
         block.addPath(paths[i].translated((widest - ink.width()) / 2 - ink.left(),
-                                          i * leading * font.pixelSize()));
+                                          qreal(i) * style.leading * em));
     }
-    FillPath(painter, FitInto(block, InkArea(area, 0)), colour);
+    return QTransform::fromScale(1 + spread * style.maxStretch, 1).map(block);
+}
+
+} // namespace
+
+void PaintLettering(QPainter& painter, const QStringList& lines, const QFont& font,
+                    const QRectF& area, const QColor& colour, const LetteringStyle& style) {
+    const QRectF target = InkArea(area);
+    // Spacing changes only the width, so the height fixes the scale and with it the width
+    // the block must have at the font's size.
+    const QRectF natural = SpacedBlock(lines, font, style, 0).boundingRect();
+    const qreal wanted = target.width() * natural.height() / target.height();
+    auto width = [&](qreal spread) {
+        return SpacedBlock(lines, font, style, spread).boundingRect().width();
+    };
+    if (width(1) < wanted || width(-1) > wanted)
+        throw std::runtime_error(QStringLiteral("\"%1\" is too %2 to fill %3 x %4 pixels readably")
+                                     .arg(lines.join(' '), width(1) < wanted ? "short" : "long")
+                                     .arg(area.width())
+                                     .arg(area.height())
+                                     .toStdString());
+    qreal low = -1, high = 1;
+    for (int step = 0; step < 30; ++step)
+        (width((low + high) / 2) < wanted ? low : high) = (low + high) / 2;
+    const QPainterPath block = SpacedBlock(lines, font, style, (low + high) / 2);
+    const QRectF ink = block.boundingRect();
+    QTransform transform;
+    transform.translate(target.left(), target.top());
+    transform.scale(target.width() / ink.width(), target.height() / ink.height());
+    transform.translate(-ink.left(), -ink.top());
+    FillPath(painter, transform.map(block), colour);
 }
 
 QRectF PaintText(QPainter& painter, const QString& text, const QFont& font, qreal centreX,
@@ -156,7 +175,7 @@ void PaintFilling(QPainter& painter, QSize canvas, const QRectF& area,
     }
     if (right < 0)
         return;
-    const QRectF target = InkArea(area, 0);
+    const QRectF target = InkArea(area);
     QTransform transform;
     transform.translate(target.left(), target.top());
     transform.scale(target.width() / (right - left), target.height() / (bottom - top));

@@ -23,22 +23,19 @@ QFont SerifFont(Face face, qreal pixelSize, bool smallCaps = false);
 // The outline of the text at the font's size with `tracking` pixels between letters.
 QPainterPath TextPath(const QString& text, const QFont& font, qreal tracking = 0);
 
-struct CaptionStyle {
-    qreal maxTracking = 0.02; // letter spacing allowed either way, in ems
-    qreal maxStretch = 0.06;  // horizontal scaling allowed either way
-    qreal embolden = 0;       // pixels of outline stroked around the letters
-    bool alignLeft = false;
+struct LetteringStyle {
+    qreal leading = 1.3;      // baseline to baseline, in ems, between lines of a block
+    qreal maxWordSpace = 0.2; // widening of the spaces allowed, in ems (a quarter to narrow)
+    qreal maxTracking = 0.04; // letter spacing allowed either way, in ems
+    qreal maxStretch = 0.04;  // horizontal scaling allowed either way
 };
 
-// Sets a one-line caption whose ink spans the height of `area` and, as far as the spacing and
-// stretch limits allow, its width; never outside the area.
-void PaintCaption(QPainter& painter, const QString& text, const QFont& font, const QRectF& area,
-                  const QColor& colour, const CaptionStyle& style = {});
-
-// Lines centred under each other with `leading` times the font size between baselines, the
-// whole block scaled to fit `area` and centred in it.
-void PaintBlock(QPainter& painter, const QStringList& lines, const QFont& font, const QRectF& area,
-                const QColor& colour, qreal leading = 1.3, qreal tracking = 0);
+// Lines centred under each other whose ink exactly fills `area`: spaces, letter spacing and a
+// slight horizontal scaling open or close together until the block has the area's
+// proportions. Throws when that would take more than the style allows, since the text then
+// has the wrong length for its area and would read badly.
+void PaintLettering(QPainter& painter, const QStringList& lines, const QFont& font,
+                    const QRectF& area, const QColor& colour, const LetteringStyle& style = {});
 
 // Natural-size text centred on `centreX` with its baseline at `baseline`; returns its ink.
 QRectF PaintText(QPainter& painter, const QString& text, const QFont& font, qreal centreX,

@@ -45,21 +45,19 @@ QImage PaintMainBackground() {
 
     PaintSunken(painter, ListPanel, Palette::Panel, Palette::Ground);
     const QFont caption = SerifFont(Face::Italic, 20);
-    PaintCaption(painter, QStringLiteral("Leírás az oltárról >>"), caption, DescriptionCaption,
-                 Palette::Lettering);
+    PaintLettering(painter, {QStringLiteral("Leírás az oltárról >>")}, caption, DescriptionCaption,
+                   Palette::Lettering);
 
     PaintSunken(painter, InputField, Palette::Panel, Palette::Ground);
     PaintRaisedFace(painter, SearchFace, Palette::MainFace);
     LetterFace(painter, SearchFace, QStringLiteral("OK"), true);
 
     PaintRadio(painter, Radio1, true);
-    CaptionStyle besideRadio;
-    besideRadio.alignLeft = true;
-    PaintCaption(painter, QStringLiteral("Helynév és idő szerinti keresés"), caption, Radio1Caption,
-                 Palette::Lettering, besideRadio);
+    PaintLettering(painter, {QStringLiteral("Helynév és idő szerinti keresés")}, caption,
+                   Radio1Caption, Palette::Lettering);
     PaintRadio(painter, Radio2, false);
-    PaintCaption(painter, QStringLiteral("Ikonográfiai mutató alapján"), caption, Radio2Caption,
-                 Palette::Lettering, besideRadio);
+    PaintLettering(painter, {QStringLiteral("Ikonográfiai mutató alapján")}, caption, Radio2Caption,
+                   Palette::Lettering);
 
     PaintOwnerLogo(painter, Logo, Palette::Lettering);
     return image;

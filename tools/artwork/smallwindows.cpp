@@ -22,8 +22,12 @@ void SmallFace(QPainter& painter, const QRect& face, const QString& text) {
     LetterFace(painter, face, text, text == QLatin1String("OK"), 13, Qt::black);
 }
 
+// The messages are short for their areas, so they open up a little more than captions do.
 void Message(QPainter& painter, const QString& text, const QRect& area) {
-    PaintCaption(painter, text, SerifFont(Face::Italic, 20), area, Palette::Lettering);
+    LetteringStyle open;
+    open.maxWordSpace = 0.3;
+    open.maxTracking = 0.05;
+    PaintLettering(painter, {text}, SerifFont(Face::Italic, 20), area, Palette::Lettering, open);
 }
 
 } // namespace

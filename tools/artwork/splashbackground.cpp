@@ -19,8 +19,12 @@ QImage PaintSplashBackground() {
     QPainter painter(&image);
     painter.fillRect(0, 0, PageRight, Size.height(), Palette::Panel);
 
-    PaintCaption(painter, QStringLiteral("Vendral · Középkori szárnyasoltárok"),
-                 SerifFont(Face::Regular, 40, true), Title, DarkBrown, {0.12, 0.04, 0, false});
+    // Spaced small capitals, as a title page sets them.
+    LetteringStyle spacedCaps;
+    spacedCaps.maxTracking = 0.15;
+    spacedCaps.leading = 1.3;
+    PaintLettering(painter, {QStringLiteral("Vendral · Középkori szárnyasoltárok")},
+                   SerifFont(Face::Regular, 40, true), Title, DarkBrown, spacedCaps);
 
     // A soft shadow under the print, inside the area the click area covers.
     painter.save();
@@ -29,10 +33,14 @@ QImage PaintSplashBackground() {
     painter.restore();
     painter.drawImage(Photo.topLeft(), PaintExhibitionHall(Photo.size()));
 
-    PaintBlock(painter,
-               {QStringLiteral("A gyűjtemény bemutatását"),
-                QStringLiteral("a Műemlékvédelmi Alapítvány"), QStringLiteral("támogatta")},
-               SerifFont(Face::Regular, 30, true), Credit, DarkBrown, 1.25, 1.5);
+    LetteringStyle credit = spacedCaps;
+    credit.maxTracking = 0.2;
+    credit.leading = 1.15;
+    PaintLettering(painter,
+                   {QStringLiteral("A gyűjtemény digitális bemutatását"),
+                    QStringLiteral("a Műemlékvédelmi Alapítvány"),
+                    QStringLiteral("nagylelkű támogatása tette lehetővé")},
+                   SerifFont(Face::Regular, 30, true), Credit, DarkBrown, credit);
 
     PaintOwnerLogo(painter, Logo, Palette::Lettering);
     return image;

@@ -13,11 +13,15 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <thread>
 
 namespace {
+
+// A source text far past anything 40 entries could need is refused before it is read.
+constexpr std::uint64_t MaxSourceBytes = std::uint64_t{64} << 20;
 
 std::string BuiltInFace(const std::string& name) {
     QFile file(":/faces/" + QString::fromStdString(name));
@@ -53,8 +57,8 @@ std::string WritePictures(const BuildPlan& plan, const std::string& folder, bool
     auto work = [&] {
         for (std::size_t i = next++; i < jobs.size(); i = next++) {
             const PictureJob& job = jobs[i];
-            failures[i] =
-                WriteCataloguePicture(job.source, job.facts, folder + "/images/" + job.outputName);
+            failures[i] = WriteCataloguePicture(job.source, job.facts,
+                                                folder + "/images/" + job.outputName, job.asIs);
             if (!failures[i].empty())
                 failures[i] = job.source + ": " + failures[i];
             progress.PictureDone(job.entry, int(plan.entries.size()), job.position,
@@ -96,6 +100,18 @@ std::string Verify(const BuildPlan& plan, const std::string& folder) {
     return {};
 }
 
+// A picture kept as it is that is larger than the frame overhangs it in the viewer, and may
+// cover the buttons beside it: say so, in case the source line was not meant.
+void NoteOverhangs(const BuildPlan& plan) {
+    for (const PictureJob& job : plan.pictures) {
+        if (job.asIs && FittedSize(job.facts.upright) != job.facts.upright)
+            std::printf("Note: images/%s is kept at %d x %d, larger than the %d x %d picture "
+                        "frame; the viewer shows it overhanging the frame\n",
+                        job.outputName.c_str(), job.facts.upright.width(),
+                        job.facts.upright.height(), FrameWidth, FrameHeight);
+    }
+}
+
 std::string WriteCatalogue(const BuildPlan& plan, const std::string& folder, bool quiet) {
     if (std::string why =
             WriteWholeFile(folder + "/" + CatalogueFileName, CatalogueText(plan.entries));
@@ -130,7 +146,7 @@ int RunBuild(const CommandOptions& options) {
     }
 
     const std::string sourceFile = options.from + "/" + SourceFileName;
-    const files::ReadResult text = files::ReadWholeFile(sourceFile);
+    const files::ReadResult text = files::ReadWholeFile(sourceFile, MaxSourceBytes);
     if (text.error != 0) {
         ReportFailure(sourceFile + ": " + std::strerror(text.error));
         return ProblemsFound;
@@ -158,11 +174,13 @@ int RunBuild(const CommandOptions& options) {
     }
     if (!options.quiet) {
         const auto copied =
-            std::count_if(plan.pictures.begin(), plan.pictures.end(),
-                          [](const PictureJob& job) { return CopiesAsItIs(job.facts); });
+            std::count_if(plan.pictures.begin(), plan.pictures.end(), [](const PictureJob& job) {
+                return job.asIs || CopiesAsItIs(job.facts);
+            });
         std::printf("Wrote %s: %zu entries, %zu pictures (%td copied as they are, %td converted)\n",
                     options.to.c_str(), plan.entries.size(), plan.pictures.size(), copied,
                     std::ptrdiff_t(plan.pictures.size()) - copied);
+        NoteOverhangs(plan);
     }
     return Written;
 }

@@ -77,7 +77,7 @@ private:
     }
 
     // The picture's line in datas.dat, after checking its name and finding its file.
-    ShortText Picture(const SourceValue& value, int entry, int position) {
+    ShortText Picture(const SourcePicture& value, int entry, int position) {
         const std::string& name = value.text;
         const std::optional<std::string> outputName = OutputName(value);
         if (!outputName)
@@ -100,11 +100,20 @@ private:
                 Report(value.line, shown + " and the picture on line " +
                                        std::to_string(known->second.line) + " would both be " +
                                        "written as images/" + job.outputName);
+            else if (job.asIs != value.asIs)
+                Report(value.line, shown +
+                                       " is to be kept as it is on one line and fitted on "
+                                       "the other (line " +
+                                       std::to_string(known->second.line) + ")");
             return *line;
         }
-        PictureJob job{*found, *outputName, {}, entry, position};
+        PictureJob job{*found, *outputName, {}, entry, position, value.asIs};
         if (std::string why = ProbePicture(*found, job.facts); !why.empty()) {
             Report(value.line, shown + " cannot be read: " + why);
+            return *line;
+        }
+        if (std::string why = value.asIs ? WhyNotAsIs(job.facts) : ""; !why.empty()) {
+            Report(value.line, shown + " cannot be kept as it is: " + why);
             return *line;
         }
         byOutputName_[key] = {plan_.pictures.size(), value.line};

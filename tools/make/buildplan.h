@@ -13,6 +13,7 @@ struct PictureJob {
     std::string outputName; // UTF-8 file name under the catalogue's images/
     PictureFacts facts;
     int entry = 0, position = 0; // where it is first named, from 1 (for the progress line)
+    bool asIs = false;           // copied byte for byte even when it does not fit the frame
 };
 
 struct FaceJob {

@@ -45,7 +45,7 @@ public:
             for (int i = 1; i <= record.IndexLineCount; ++i)
                 entry.index.push_back(Text(record.IndexLine(i), "an index line"));
             for (int i = 1; i <= record.PictureCount; ++i)
-                entry.pictures.push_back(Picture(record.Picture(i)));
+                entry.pictures.push_back({Picture(record.Picture(i))});
             entries_.push_back(std::move(entry));
         }
         for (const char* face : FaceFiles) {
@@ -171,7 +171,7 @@ int RunImport(const CommandOptions& options) {
         return ProblemsFound;
     }
 
-    const files::ReadResult original = files::ReadWholeFile(datas);
+    const files::ReadResult original = files::ReadWholeFile(datas, MaxCatalogueBytes);
     std::vector<CatalogueEntry> entries;
     for (int k = 1; k <= catalogue->RecordCount; ++k)
         entries.push_back(EntryFromRecord(catalogue->Record(k)));

@@ -14,8 +14,9 @@ constexpr const char* Usage =
     "       vendral-make import [--force] [--quiet] CATALOGUE-DIR SOURCE-DIR\n"
     "build:  reads SOURCE-DIR/catalogue.txt (UTF-8) and the pictures in SOURCE-DIR/images and\n"
     "        writes CATALOGUE-DIR: datas.dat, images/ (JPEGs that fit 529 x 450) and the six\n"
-    "        face files (SOURCE-DIR's own when it has them). Nothing is written while the source\n"
-    "        has problems; each is reported with its line.\n"
+    "        face files (SOURCE-DIR's own when it has them). A \"picture as is:\" line copies\n"
+    "        its JPEG unchanged, even one larger than the frame. Nothing is written while the\n"
+    "        source has problems; each is reported with its line.\n"
     "import: writes SOURCE-DIR from an existing catalogue folder.\n"
     "--force replaces an existing target folder; --quiet prints nothing but problems.\n"
     "Exit status: 0 written, 1 problems found, 2 bad arguments.\n";

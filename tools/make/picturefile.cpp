@@ -2,6 +2,7 @@
 
 #include "core/files.h"
 #include "pictures/jpegencoder.h"
+#include "pictures/picturebounds.h"
 #include "tools/make/writefile.h"
 
 #include <QImageReader>
@@ -91,7 +92,7 @@ QSize FittedSize(QSize upright) {
 }
 
 std::string ProbePicture(const std::string& path, PictureFacts& facts) {
-    const files::ReadResult file = files::ReadWholeFile(path);
+    const files::ReadResult file = files::ReadWholeFile(path, MaxPictureFileBytes);
     if (file.error != 0)
         return std::strerror(file.error);
     facts = PictureFacts{};
@@ -114,14 +115,25 @@ std::string ProbePicture(const std::string& path, PictureFacts& facts) {
     return {};
 }
 
-bool CopiesAsItIs(const PictureFacts& facts) {
+std::string WhyNotAsIs(const PictureFacts& facts) {
     const JpegFacts& jpeg = facts.jpegFacts;
-    return facts.jpeg && jpeg.baseline && !jpeg.cmyk && jpeg.orientation == 1 &&
-           FittedSize(facts.upright) == facts.upright;
+    if (!facts.jpeg)
+        return "it is not a JPEG";
+    if (!jpeg.baseline)
+        return "it is not a baseline JPEG";
+    if (jpeg.cmyk)
+        return "it is in CMYK colours";
+    if (jpeg.orientation != 1)
+        return "the camera recorded it turned";
+    return {};
+}
+
+bool CopiesAsItIs(const PictureFacts& facts) {
+    return WhyNotAsIs(facts).empty() && FittedSize(facts.upright) == facts.upright;
 }
 
 std::string WriteCataloguePicture(const std::string& source, const PictureFacts& facts,
-                                  const std::string& target) {
+                                  const std::string& target, bool asIs) {
     const QSize fitted = FittedSize(facts.upright);
     if (!facts.jpeg) {
         QImageReader reader(QString::fromStdString(source));
@@ -131,11 +143,11 @@ std::string WriteCataloguePicture(const std::string& source, const PictureFacts&
             return reader.errorString().toStdString();
         return WriteJpeg(ScaledTo(Opaque(image), fitted), image.isGrayscale(), target);
     }
-    if (CopiesAsItIs(facts)) {
+    if (CopiesAsItIs(facts) || (asIs && WhyNotAsIs(facts).empty())) {
         const auto failure = files::CopyFileReplacing(source, target);
         return failure ? *failure : std::string();
     }
-    const files::ReadResult file = files::ReadWholeFile(source);
+    const files::ReadResult file = files::ReadWholeFile(source, MaxPictureFileBytes);
     if (file.error != 0)
         return std::strerror(file.error);
     // Scale in the stored frame, then turn: turning the small picture is cheaper.

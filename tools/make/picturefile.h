@@ -22,11 +22,14 @@ struct PictureFacts {
 // "" when the file is a picture we can read (its headers only), otherwise why not.
 std::string ProbePicture(const std::string& path, PictureFacts& facts);
 
-// True when the file can go into the catalogue byte for byte: a baseline JPEG that needs no
-// turning and already fits.
+// "" when the viewer can show the file's bytes unchanged: a baseline JPEG in colour or grey
+// that needs no turning; otherwise why not.
+std::string WhyNotAsIs(const PictureFacts& facts);
+// True when the file can go into the catalogue byte for byte and already fits.
 bool CopiesAsItIs(const PictureFacts& facts);
 
-// Writes target as a baseline JPEG that fits the frame: a copy when CopiesAsItIs, otherwise
-// decoded, turned upright, scaled down smoothly and encoded. "" or the failure.
+// Writes target as a baseline JPEG that fits the frame: a copy when CopiesAsItIs (or, with
+// asIs, whenever WhyNotAsIs allows), otherwise decoded, turned upright, scaled down smoothly
+// and encoded. "" or the failure.
 std::string WriteCataloguePicture(const std::string& source, const PictureFacts& facts,
-                                  const std::string& target);
+                                  const std::string& target, bool asIs = false);

@@ -8,19 +8,20 @@ namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-enum class Field { Entry, Place, Time, Index, Picture };
+enum class Field { Entry, Place, Time, Index, Picture, PictureAsIs };
 
 struct FieldName {
     std::string_view name;
     Field field;
 };
 
-constexpr std::array<FieldName, 5> FieldNames = {{
+constexpr std::array<FieldName, 6> FieldNames = {{
     {"entry", Field::Entry},
     {"place", Field::Place},
     {"time", Field::Time},
     {"index", Field::Index},
     {"picture", Field::Picture},
+    {"picture as is", Field::PictureAsIs},
 }};
 
 bool IsBlank(char c) {
@@ -62,8 +63,8 @@ private:
             return;
         const auto colon = line.find(':');
         if (colon == std::string_view::npos) {
-            Report(number, "expected \"field: text\" (entry, place, time, index or picture), "
-                           "or a comment starting with #");
+            Report(number, "expected \"field: text\" (entry, place, time, index, picture or "
+                           "picture as is), or a comment starting with #");
             return;
         }
         const std::string key = AsciiLower(TrimBlanks(line.substr(0, colon)));
@@ -77,7 +78,8 @@ private:
             }
         }
         Report(number, "unknown field \"" + key +
-                           "\"; the fields are entry, place, time, index and picture");
+                           "\"; the fields are entry, place, time, index, picture and "
+                           "picture as is");
     }
 
     void Take(Field field, SourceValue value) {
@@ -109,7 +111,8 @@ private:
             entry_.index.push_back(std::move(value));
             break;
         case Field::Picture:
-            entry_.pictures.push_back(std::move(value));
+        case Field::PictureAsIs:
+            entry_.pictures.push_back({std::move(value), field == Field::PictureAsIs});
             break;
         case Field::Entry:
             break;
@@ -157,7 +160,8 @@ std::string WriteSource(const std::vector<SourceEntry>& entries) {
     std::string out =
         "# Catalogue source for vendral-make, UTF-8. Each entry: its title, one place\n"
         "# line, one time line, any number of index lines, then its pictures (files\n"
-        "# in images/), the first being the main picture.\n";
+        "# in images/), the first being the main picture. \"picture as is:\" copies a\n"
+        "# picture unchanged instead of fitting it to the viewer's 529 x 450 frame.\n";
     for (const SourceEntry& entry : entries) {
         out += '\n';
         AppendField(out, "entry", entry.title.text);
@@ -165,8 +169,8 @@ std::string WriteSource(const std::vector<SourceEntry>& entries) {
         AppendField(out, "time", entry.time.text);
         for (const SourceValue& line : entry.index)
             AppendField(out, "index", line.text);
-        for (const SourceValue& picture : entry.pictures)
-            AppendField(out, "picture", picture.text);
+        for (const SourcePicture& picture : entry.pictures)
+            AppendField(out, picture.asIs ? "picture as is" : "picture", picture.text);
     }
     return out;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The catalogue source that staff edit: UTF-8 text of "field: text" lines, one line a field, in
 // any editor. "entry:" starts an entry and holds its title; "place:", "time:", "index:" and
-// "picture:" follow. Empty lines and lines starting with "#" are ignored. After the colon one
+// "picture:" follow ("picture as is:" for a picture to copy unchanged, even one larger than the
+// viewer's frame). Empty lines and lines starting with "#" are ignored. After the colon one
 // blank is dropped and the rest of the line is the value exactly as typed.
 
 #include <string>
@@ -16,10 +17,15 @@ struct SourceValue {
     int line = 0;     // where it stands in the source, from 1
 };
 
+struct SourcePicture : SourceValue {
+    bool asIs = false; // copied byte for byte, not fitted to the frame
+};
+
 struct SourceEntry {
     SourceValue title; // its line is the entry's "entry:" line
     SourceValue place, time;
-    std::vector<SourceValue> index, pictures;
+    std::vector<SourceValue> index;
+    std::vector<SourcePicture> pictures;
 };
 
 // A problem found in the source or its pictures; line 0 when no line is to blame.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
 
 namespace {
 
@@ -33,6 +34,10 @@ CheckResult CheckFolder(const std::string& folder) {
         LoadCatalogueFile(catalogue, prefix + CatalogueFileName);
     } catch (const Exception& failure) {
         result.error = Cp1250ToUtf8(ReportText(failure.Message()));
+    } catch (const std::bad_alloc&) {
+        result.error = "Out of memory.";
+    } catch (const std::exception& failure) {
+        result.error = ReportText(failure.what());
     }
 
     for (int k = 1; k <= catalogue.RecordCount; ++k) {

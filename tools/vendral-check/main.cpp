@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <new>
 #include <string>
 
 namespace {
@@ -18,6 +20,7 @@ constexpr const char* Usage =
     "last one as far as it was read.\n"
     "Exit status: 0 all well, 1 files missing, 2 the catalogue does not load, 3 bad usage.\n";
 
+constexpr int CatalogueFails = 2;
 constexpr int BadUsage = 3;
 
 } // namespace
@@ -45,8 +48,18 @@ int main(int argc, char** argv) {
         }
     }
 
-    const CheckResult result = CheckFolder(folder);
-    const std::string report = json ? JsonReport(result) : TextReport(result);
-    std::fwrite(report.data(), 1, report.size(), stdout);
-    return ExitCode(result);
+    // Whatever the folder holds, the check ends with a message and a status, never a crash.
+    try {
+        const CheckResult result = CheckFolder(folder);
+        const std::string report = json ? JsonReport(result) : TextReport(result);
+        std::fwrite(report.data(), 1, report.size(), stdout);
+        return ExitCode(result);
+    } catch (const std::bad_alloc&) {
+        std::fputs("vendral-check: out of memory\n", stderr);
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "vendral-check: %s\n", failure.what());
+    } catch (...) {
+        std::fputs("vendral-check: unknown failure\n", stderr);
+    }
+    return CatalogueFails;
 }

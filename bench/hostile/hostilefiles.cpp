@@ -1,0 +1,241 @@
+#include "bench/hostile/hostilefiles.h"
+
+#include "pictures/jpegencoder.h"
+
+#include <fstream>
+#include <stdexcept>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void WriteFile(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
+    fs::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + file.string());
+}
+
+std::vector<std::uint8_t> SmallJpeg(int width, int height, std::uint8_t shade) {
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 3);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = static_cast<std::uint8_t>(shade + (i / 3 % 7) * 9);
+    return EncodeJpeg(pixels.data(), width, height, false, 80);
+}
+
+void WriteFaces(const fs::path& folder) {
+    for (const char* face : {"activearrowleft.jpg", "activearrowright.jpg", "inactivearrowleft.jpg",
+                             "inactivearrowright.jpg"})
+        WriteFile(folder / face, SmallJpeg(12, 31, 90));
+    WriteFile(folder / "radioon.jpg", SmallJpeg(24, 24, 200));
+    WriteFile(folder / "radiooff.jpg", SmallJpeg(24, 24, 40));
+}
+
+struct Entry {
+    std::string title;
+    std::vector<std::string> pictures;
+};
+
+std::string CatalogueText(const std::vector<Entry>& entries) {
+    std::string text = std::to_string(entries.size()) + "\r\n";
+    for (const Entry& entry : entries) {
+        text += entry.title + "\r\nHely " + entry.title + "\r\nIdo " + entry.title + "\r\n";
+        text += "index " + entry.title + "\r\n##\r\n";
+        for (const std::string& picture : entry.pictures)
+            text += picture + "\r\n";
+        // One picture: the second picture line is the terminator itself.
+        text += "##\r\n";
+    }
+    return text;
+}
+
+void WriteCatalogue(const fs::path& file, const std::vector<Entry>& entries) {
+    const std::string text = CatalogueText(entries);
+    WriteFile(file, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+void MakeFifo(const fs::path& file) {
+    fs::create_directories(file.parent_path());
+    if (::mkfifo(file.c_str(), 0644) != 0)
+        throw std::runtime_error("cannot make the FIFO " + file.string());
+}
+
+// The picture cases: the file name under images/ and how to make it.
+struct PictureCase {
+    const char* name;
+    const char* file;
+    const char* what;
+};
+
+constexpr PictureCase PictureCases[] = {
+    {"jpeg-20000", "claims20000.jpg",
+     "baseline JPEG of a few hundred bytes claiming 20000 x 20000"},
+    {"jpeg-progressive-20000", "progressive20000.jpg",
+     "progressive JPEG of a few hundred bytes claiming 20000 x 20000"},
+    {"jpeg-65500", "claims65500.jpg", "JPEG claiming 65500 x 65500, the largest libjpeg reads"},
+    {"jpeg-30000", "claims30000.jpg", "JPEG claiming 30000 x 30000"},
+    {"jpeg-15000x10000", "claims15000x10000.jpg",
+     "JPEG claiming 15000 x 10000, a real photograph's size"},
+    {"jpeg-progressive-15000x10000", "progressive15000x10000.jpg",
+     "progressive JPEG claiming 15000 x 10000: libjpeg keeps every coefficient"},
+    {"bmp-16384-1bit", "huge.bmp", "1-bit BMP of 16384 x 16384, all rows present (32 MB)"},
+    {"fifo-picture", "fifo.jpg", "the main picture is a FIFO"},
+    {"zero-picture", "zero.jpg", "the main picture links to /dev/zero"},
+};
+
+void WritePictureCase(const fs::path& images, const PictureCase& picture) {
+    const std::string name = picture.name;
+    const fs::path file = images / picture.file;
+    if (name == "jpeg-20000")
+        WriteFile(file, ClaimingJpeg(20000, 20000));
+    else if (name == "jpeg-progressive-20000")
+        WriteFile(file, ClaimingJpeg(20000, 20000, true));
+    else if (name == "jpeg-65500")
+        WriteFile(file, ClaimingJpeg(65500, 65500));
+    else if (name == "jpeg-30000")
+        WriteFile(file, ClaimingJpeg(30000, 30000));
+    else if (name == "jpeg-15000x10000")
+        WriteFile(file, ClaimingJpeg(15000, 10000));
+    else if (name == "jpeg-progressive-15000x10000")
+        WriteFile(file, ClaimingJpeg(15000, 10000, true));
+    else if (name == "bmp-16384-1bit")
+        WriteOneBitBmp(file, 16384, 16384);
+    else if (name == "fifo-picture")
+        MakeFifo(file);
+    else if (name == "zero-picture")
+        fs::create_symlink("/dev/zero", file);
+}
+
+const PictureCase* FindPictureCase(const std::string& name) {
+    for (const PictureCase& picture : PictureCases) {
+        if (name == picture.name)
+            return &picture;
+    }
+    return nullptr;
+}
+
+void PutU16(std::vector<std::uint8_t>& out, unsigned value) {
+    out.push_back(static_cast<std::uint8_t>(value));
+    out.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    PutU16(out, value & 0xFFFF);
+    PutU16(out, value >> 16);
+}
+
+} // namespace
+
+std::vector<std::uint8_t> ClaimingJpeg(int width, int height, bool progressive) {
+    std::vector<std::uint8_t> pixels(16 * 16 * 3, 128);
+    std::vector<std::uint8_t> jpeg = EncodeJpeg(pixels.data(), 16, 16, false, 50, 72, progressive);
+    // The frame header (SOF0 or SOF2): length, precision, then height and width, big-endian.
+    for (std::size_t i = 0; i + 8 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2)) {
+            jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8);
+            jpeg[i + 6] = static_cast<std::uint8_t>(height);
+            jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8);
+            jpeg[i + 8] = static_cast<std::uint8_t>(width);
+            return jpeg;
+        }
+    }
+    throw std::runtime_error("the encoder wrote no frame header");
+}
+
+void WriteOneBitBmp(const fs::path& file, int width, int height) {
+    const std::uint32_t stride = (static_cast<std::uint32_t>(width) + 31) / 32 * 4;
+    const std::uint32_t pixelBytes = stride * static_cast<std::uint32_t>(height);
+    std::vector<std::uint8_t> header;
+    header.push_back('B');
+    header.push_back('M');
+    PutU32(header, 14 + 40 + 8 + pixelBytes);
+    PutU32(header, 0);
+    PutU32(header, 14 + 40 + 8);
+    PutU32(header, 40);
+    PutU32(header, static_cast<std::uint32_t>(width));
+    PutU32(header, static_cast<std::uint32_t>(height));
+    PutU16(header, 1);
+    PutU16(header, 1);
+    for (int i = 0; i < 6; ++i)
+        PutU32(header, 0);
+    PutU32(header, 0x000000);
+    PutU32(header, 0xFFFFFF);
+    WriteFile(file, header);
+    // The rows are zeros: extend the file without writing them.
+    fs::resize_file(file, header.size() + pixelBytes);
+}
+
+const std::vector<HostileCase>& HostileCases() {
+    static const std::vector<HostileCase> cases = [] {
+        std::vector<HostileCase> list;
+        for (const PictureCase& picture : PictureCases)
+            list.push_back({picture.name, picture.what});
+        list.push_back({"fifo-catalogue", "datas.dat is a FIFO"});
+        list.push_back({"zero-catalogue", "datas.dat links to /dev/zero"});
+        list.push_back({"huge-catalogue", "datas.dat of 1 GB: one good entry, then zeros"});
+        return list;
+    }();
+    return cases;
+}
+
+void WriteHostileCase(const fs::path& folder, const std::string& name) {
+    WriteFaces(folder);
+    fs::create_directories(folder / "images");
+    WriteFile(folder / "images" / "good.jpg", SmallJpeg(160, 120, 60));
+    if (const PictureCase* picture = FindPictureCase(name)) {
+        WritePictureCase(folder / "images", *picture);
+        WriteCatalogue(folder / "datas.dat",
+                       {{"Hostile", {picture->file}}, {"Good", {"good.jpg"}}});
+    } else if (name == "fifo-catalogue") {
+        MakeFifo(folder / "datas.dat");
+    } else if (name == "zero-catalogue") {
+        fs::create_symlink("/dev/zero", folder / "datas.dat");
+    } else if (name == "huge-catalogue") {
+        WriteCatalogue(folder / "datas.dat", {{"Good", {"good.jpg"}}});
+        fs::resize_file(folder / "datas.dat", std::uintmax_t{1} << 30);
+    } else {
+        throw std::runtime_error("no hostile case " + name);
+    }
+}
+
+void WriteHostileFolder(const fs::path& folder) {
+    WriteFaces(folder);
+    const fs::path images = folder / "images";
+    fs::create_directories(images);
+    std::vector<Entry> entries;
+    for (int i = 1; i <= 6; ++i) {
+        const std::string name = "good" + std::to_string(i) + ".jpg";
+        WriteFile(images / name, SmallJpeg(100 + 60 * i, 80 + 40 * i, std::uint8_t(30 * i)));
+    }
+    entries.push_back(
+        {"Good pictures",
+         {"good1.jpg", "good2.jpg", "good3.jpg", "good4.jpg", "good5.jpg", "good6.jpg"}});
+    // Every picture case but the legitimately large ones, which only cost time here.
+    for (const PictureCase& picture : PictureCases) {
+        if (std::string(picture.name).find("15000x10000") != std::string::npos)
+            continue;
+        WritePictureCase(images, picture);
+        entries.push_back(
+            {picture.name, {picture.file, "good1.jpg", picture.file, "good2.jpg", "missing.jpg"}});
+    }
+    // Faulty data after a good header, an unknown extension, no extension, a folder, a
+    // picture that is really text.
+    std::vector<std::uint8_t> cut = SmallJpeg(640, 480, 100);
+    cut.resize(cut.size() / 3);
+    WriteFile(images / "cut.jpg", cut);
+    const std::string text = "not a picture at all\r\n";
+    WriteFile(images / "text.jpg", std::vector<std::uint8_t>(text.begin(), text.end()));
+    WriteFile(images / "text.bmp", std::vector<std::uint8_t>(text.begin(), text.end()));
+    WriteFile(images / "text.ico", std::vector<std::uint8_t>(text.begin(), text.end()));
+    WriteFile(images / "text.emf", std::vector<std::uint8_t>(text.begin(), text.end()));
+    fs::create_directories(images / "folder.jpg");
+    entries.push_back({"Faulty files",
+                       {"cut.jpg", "text.jpg", "picture.gif", "noextension", "folder.jpg",
+                        "text.bmp", "text.ico", "text.emf"}});
+    // Within the bound, and small enough that showing it moves the memory figures little.
+    entries.push_back({"Big claims", {"claims1200x900.jpg", "cut.jpg", "good3.jpg"}});
+    WriteFile(images / "claims1200x900.jpg", ClaimingJpeg(1200, 900));
+    WriteCatalogue(folder / "datas.dat", entries);
+}

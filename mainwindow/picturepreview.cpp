@@ -153,6 +153,10 @@ void PicturePreview::ShowFile(const QString& path) {
         Clear(); // the preview swallows every load error
         return;
     }
+    // The box shows the picture at most at its own size: a JPEG decodes scaled down to it.
+    picture_.Graphic()->PrepareDrawing(
+        PreviewTarget(QSize(picture_.Width(), picture_.Height()), box_->contentsRect().size())
+            .size());
     caption_->setText(QStringLiteral(" (%1x%2)").arg(picture_.Width()).arg(picture_.Height()));
     previewButton_->setEnabled(true);
     box_->update();
@@ -167,6 +171,9 @@ bool PicturePreview::PreviewEnabled() const {
 }
 
 void PicturePreview::OpenPreviewWindow() {
+    // A copy of its own, decoded at full size: the box's may be scaled down.
+    TPicture full;
+    full.Assign(picture_);
     QDialog window(this, Qt::Tool);
     window.setWindowTitle(QStringLiteral("Preview"));
     window.setSizeGripEnabled(true);
@@ -178,13 +185,13 @@ void PicturePreview::OpenPreviewWindow() {
     auto* panelLayout = new QVBoxLayout(panel);
     constexpr int BorderWidth = 5;
     panelLayout->setContentsMargins(BorderWidth, BorderWidth, BorderWidth, BorderWidth);
-    panelLayout->addWidget(new StretchedPicture(picture_, panel));
+    panelLayout->addWidget(new StretchedPicture(full, panel));
     layout->addWidget(panel);
-    if (picture_.Graphic()) {
+    if (full.Graphic()) {
         // The panel's inside is the picture plus 10 pixels each way.
         const int frame = panel->frameWidth();
-        window.resize(picture_.Width() + 2 * BorderWidth + 2 * frame,
-                      picture_.Height() + 2 * BorderWidth + 2 * frame);
+        window.resize(full.Width() + 2 * BorderWidth + 2 * frame,
+                      full.Height() + 2 * BorderWidth + 2 * frame);
     }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();

@@ -22,6 +22,8 @@ void ShowInMainArea(const std::string& fileName) {
     image.Picture().LoadFromFile(fileName);
     View().CurrentPicturePath = fileName.substr(1);
     image.setGeometry(CentredInMainArea(image.Picture().Width(), image.Picture().Height()));
+    // Decodes in the background while the slots load; the first paint takes the bitmap.
+    image.PrepareDrawing();
     image.show();
 }
 } // namespace
@@ -64,6 +66,8 @@ void RefreshThumbnails() {
                          {box.left(), box.top(), box.width(), box.height()});
         slot.SetStretch(true);
         slot.setGeometry(placed.left, placed.top, placed.width, placed.height);
+        // Decoded in the background at the smallest scale that still covers the slot.
+        slot.PrepareDrawing();
         slot.show();
     }
 }

@@ -17,7 +17,7 @@ void Image8Click() {
         throw EInvalidOperation("No picture is shown");
     // Mixed separators ("C:\KIOSK/images/a.jpg") are fine for the file services.
     const std::string source = view.StartDirectory + view.CurrentPicturePath;
-    TSavePictureDialog& dialog = *MainForm()->SavePictureDialog1;
+    TSavePictureDialog& dialog = MainForm()->SavePictureDialog();
     dialog.SetFileName(ProposedFileName(view.CurrentPicturePath));
     const bool confirmed = dialog.Execute();
 

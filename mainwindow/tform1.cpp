@@ -26,34 +26,25 @@ void LoadCatalogue() {
 
 TForm1::TForm1()
     : TForm(staticMetaObject,
-            Bind<TForm1>(this,
-                         {
-                             {"Image1Click", &TForm1::Image1Click},
-                             {"RadioImage1Click", &TForm1::RadioImage1Click},
-                             {"RadioImage2Click", &TForm1::RadioImage2Click},
-                             {"imageprev1Click", &TForm1::imageprev1Click},
-                             {"imageprev2Click", &TForm1::imageprev2Click},
-                             {"imageprev3Click", &TForm1::imageprev3Click},
-                             {"imageprev4Click", &TForm1::imageprev4Click},
-                             {"Image2Click", &TForm1::Image2Click},
-                             {"Image5Click", &TForm1::Image5Click},
-                             {"Image6Click", &TForm1::Image6Click},
-                             {"Image7Click", &TForm1::Image7Click},
-                             {"Image8Click", &TForm1::Image8Click},
-                             {"Image9Click", &TForm1::Image9Click},
-                             {"Image10Click", &TForm1::Image10Click},
-                             {"Edit1KeyPress", &TForm1::Edit1KeyPress},
-                             {"ListBox1Click", &TForm1::ListBox1Click},
-                             {"ListBox1KeyDown", &TForm1::ListBox1KeyDown},
-                         }),
-            {
-                {QStringLiteral("TSavePictureDialog"),
-                 [](QWidget& form, const ControlDescription& control) -> QObject* {
-                     auto* dialog = new TSavePictureDialog(&form);
-                     dialog->setObjectName(control.name);
-                     return dialog;
-                 }},
-            }) {
+            Bind<TForm1>(this, {
+                                   {"Image1Click", &TForm1::Image1Click},
+                                   {"RadioImage1Click", &TForm1::RadioImage1Click},
+                                   {"RadioImage2Click", &TForm1::RadioImage2Click},
+                                   {"imageprev1Click", &TForm1::imageprev1Click},
+                                   {"imageprev2Click", &TForm1::imageprev2Click},
+                                   {"imageprev3Click", &TForm1::imageprev3Click},
+                                   {"imageprev4Click", &TForm1::imageprev4Click},
+                                   {"Image2Click", &TForm1::Image2Click},
+                                   {"Image5Click", &TForm1::Image5Click},
+                                   {"Image6Click", &TForm1::Image6Click},
+                                   {"Image7Click", &TForm1::Image7Click},
+                                   {"Image8Click", &TForm1::Image8Click},
+                                   {"Image9Click", &TForm1::Image9Click},
+                                   {"Image10Click", &TForm1::Image10Click},
+                                   {"Edit1KeyPress", &TForm1::Edit1KeyPress},
+                                   {"ListBox1Click", &TForm1::ListBox1Click},
+                                   {"ListBox1KeyDown", &TForm1::ListBox1KeyDown},
+                               })) {
     const FormControls& controls = Controls();
     auto image = [&controls](const char* name) { return &controls.Get<TImage>(name); };
     Image1 = image("Image1");
@@ -75,13 +66,20 @@ TForm1::TForm1()
     Image10 = image("Image10");
     Edit1 = &controls.Get<TEdit>("Edit1");
     ListBox1 = &controls.Get<TListBox>("ListBox1");
-    SavePictureDialog1 = &controls.Get<TSavePictureDialog>("SavePictureDialog1");
     theMainForm = this;
 }
 
 TForm1::~TForm1() {
     if (theMainForm == this)
         theMainForm = nullptr;
+}
+
+TSavePictureDialog& TForm1::SavePictureDialog() {
+    if (!SavePictureDialog1) {
+        SavePictureDialog1 = new TSavePictureDialog(this);
+        SavePictureDialog1->setObjectName(QStringLiteral("SavePictureDialog1"));
+    }
+    return *SavePictureDialog1;
 }
 
 void TForm1::FormShow() {

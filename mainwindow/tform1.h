@@ -37,12 +37,16 @@ public:
     TImage* Image10 = nullptr;
     TEdit* Edit1 = nullptr;
     TListBox* ListBox1 = nullptr;
-    TSavePictureDialog* SavePictureDialog1 = nullptr;
+    // Made at its first use, not with the window: a file dialog takes longer to build than
+    // everything else the program shows before its splash.
+    TSavePictureDialog& SavePictureDialog();
 
 protected:
     void FormShow() override;
 
 private:
+    TSavePictureDialog* SavePictureDialog1 = nullptr;
+
     void Image1Click();
     void RadioImage1Click();
     void RadioImage2Click();

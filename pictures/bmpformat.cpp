@@ -137,7 +137,19 @@ std::optional<DecodedBitmap> DecodeRows(std::span<const std::uint8_t> dib, const
     const bool bottomUp = layout.height > 0;
     const bool alpha = layout.masks[3] != 0;
     out.hasAlpha = alpha;
-    for (std::size_t y = 0; y < height; ++y) {
+    // Plain 24- and 32-bit rows, the window artwork among them, straight through: reading each
+    // channel through its mask makes start-up wait several milliseconds a window.
+    const bool plain =
+        layout.compression == BiRgb && !alpha && (layout.bitCount == 24 || layout.bitCount == 32);
+    const std::size_t step = static_cast<std::size_t>(layout.bitCount) / 8;
+    for (std::size_t y = 0; plain && y < height; ++y) {
+        const std::uint8_t* row = dib.data() + pixelsAt + stride * (bottomUp ? height - 1 - y : y);
+        std::uint32_t* target = out.pixels.data() + y * width;
+        for (std::size_t x = 0; x < width; ++x, row += step)
+            target[x] = 0xFF000000u | static_cast<std::uint32_t>(row[2]) << 16 |
+                        static_cast<std::uint32_t>(row[1]) << 8 | row[0];
+    }
+    for (std::size_t y = 0; !plain && y < height; ++y) {
         const std::uint8_t* row = dib.data() + pixelsAt + stride * (bottomUp ? height - 1 - y : y);
         std::uint32_t* target = out.pixels.data() + y * width;
         for (std::size_t x = 0; x < width; ++x) {

@@ -1,15 +1,15 @@
 #include "pictures/jpegimage.h"
 
 #include "core/errors.h"
+#include "pictures/jpegdecode.h"
 #include "pictures/jpegerrors.h"
 #include "pictures/jpegreader.h"
+#include "pictures/jpegscale.h"
 #include "pictures/picturebounds.h"
-
-#include <cstring>
 
 #include <QPainter>
 
-TJPEGImage::TJPEGImage() : data_(SharedPictureData("TJPEGImage", {})) {}
+TJPEGImage::TJPEGImage() : data_(SharedJpegBitmaps({})) {}
 
 TJPEGImage::~TJPEGImage() = default;
 
@@ -20,65 +20,62 @@ void TJPEGImage::LoadFromBytes(std::vector<std::uint8_t> bytes) {
             RaiseJpegError(code);
         CheckPictureSize(header.width, header.height);
     }
-    data_ = SharedPictureData(ClassName(), std::move(bytes));
+    data_ = SharedJpegBitmaps(std::move(bytes));
     width_ = header.width;
     height_ = header.height;
     grayscale_ = header.grayscale;
     progressive_ = header.progressive;
+    scale_ = 1;
+    decode_.reset();
     decoded_ = false;
 }
 
 std::vector<std::uint8_t> TJPEGImage::SaveToBytes() const {
-    return data_->bytes;
+    return data_->Bytes();
 }
 
 std::unique_ptr<TGraphic> TJPEGImage::Clone() const {
-    return std::unique_ptr<TGraphic>(new TJPEGImage(*this));
+    // The decoded bitmap is shared too (implicitly, copy on write): still held once.
+    std::unique_ptr<TJPEGImage> copy(new TJPEGImage(*this));
+    if (scale_ != 1) {
+        copy->scale_ = 1;
+        copy->decode_.reset();
+        copy->decoded_ = false;
+        copy->bitmap_ = QImage();
+    }
+    return copy;
+}
+
+void TJPEGImage::PrepareDrawing(QSize target) {
+    if (decoded_ || decode_ || width_ <= 0 || height_ <= 0 || target.isEmpty())
+        return;
+    scale_ = SmallestCoveringScale(width_, height_, target.width(), target.height());
+    decode_ = data_->Decode({grayscale_, width_, height_, scale_}, true);
 }
 
 void TJPEGImage::DecodeOnce() {
     if (decoded_)
         return;
     decoded_ = true;
-    PictureData& data = *data_;
-    if (!data.decoded) {
-        QImage image;
-        if (width_ > 0 && height_ > 0) {
-            image = QImage(width_, height_,
-                           grayscale_ ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
-            if (image.isNull()) {
-                decoded_ = false; // memory may be there next time
-                throw EOutOfMemory();
-            }
-        }
-        int rowsDone = 0;
-        // An empty picture still goes through libjpeg, which reports the missing data.
-        const int code =
-            DecodeJpegRows(data.bytes.data(), data.bytes.size(), grayscale_, width_, height_,
-                           image.isNull() ? nullptr : image.bits(), image.bytesPerLine(), rowsDone);
-        if (code != 0 && !image.isNull()) {
-            // Keep what was decoded; the rest is blank, as a freshly made bitmap would be.
-            for (int y = rowsDone; y < height_; ++y)
-                std::memset(image.scanLine(y), 0, static_cast<std::size_t>(image.bytesPerLine()));
-        }
-        data.bitmap = image;
-        data.decodeError = code;
-        data.decoded = true;
-    }
-    if (data.decodeError != 0)
-        RaiseJpegError(data.decodeError);
+    if (!decode_)
+        decode_ = data_->Decode({grayscale_, width_, height_, scale_}, false);
+    // Waits for a decode still running on the pool; the bitmap is taken here, on this thread.
+    const DecodedJpeg& result = decode_->result.get();
+    bitmap_ = result.bitmap;
+    if (result.error != 0)
+        RaiseJpegError(result.error);
 }
 
 QImage TJPEGImage::ToImage() {
     DecodeOnce();
-    return data_->bitmap;
+    return bitmap_;
 }
 
 QImage TJPEGImage::CompleteImage() {
     DecodeOnce();
-    if (data_->decodeError != 0)
-        RaiseJpegError(data_->decodeError);
-    return data_->bitmap;
+    if (const int code = decode_->result.get().error; code != 0)
+        RaiseJpegError(code);
+    return bitmap_;
 }
 
 void TJPEGImage::Draw(QPainter& painter, const QRect& target) {
@@ -88,9 +85,8 @@ void TJPEGImage::Draw(QPainter& painter, const QRect& target) {
     } catch (...) {
         failure = std::current_exception();
     }
-    const QImage& bitmap = data_->bitmap;
-    if (!bitmap.isNull() && !target.isEmpty())
-        painter.drawImage(target, bitmap);
+    if (!bitmap_.isNull() && !target.isEmpty())
+        painter.drawImage(target, bitmap_);
     if (failure)
         std::rethrow_exception(failure);
 }

@@ -54,7 +54,7 @@ int ReadHeaderIn(Session* session, const std::uint8_t* data, std::size_t size, J
 
 int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool grayscale,
              int expectedWidth, int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride,
-             int* rowsDone) {
+             int* rowsDone, int scaleDenominator) {
     jpeg_decompress_struct* info = &session->info;
     info->err = InstallJpegErrorManager(session->errors);
     *rowsDone = 0;
@@ -68,7 +68,7 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
     jpeg_mem_src(info, data, static_cast<unsigned long>(size));
     jpeg_read_header(info, TRUE);
     info->scale_num = 1;
-    info->scale_denom = 1;
+    info->scale_denom = static_cast<unsigned>(scaleDenominator);
     info->do_block_smoothing = TRUE;
     info->buffered_image = FALSE;
     const bool ink = !grayscale && HoldsInk(info);
@@ -115,11 +115,12 @@ int ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader& heade
 }
 
 int DecodeJpegRows(const std::uint8_t* data, std::size_t size, bool grayscale, int expectedWidth,
-                   int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride, int& rowsDone) {
+                   int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride, int& rowsDone,
+                   int scaleDenominator) {
     Session session{};
     int done = 0;
     const int code = DecodeIn(&session, data, size, grayscale, expectedWidth, expectedHeight, first,
-                              stride, &done);
+                              stride, &done, scaleDenominator);
     rowsDone = done;
     return code;
 }

@@ -3,7 +3,8 @@
 //
 //   TGraphic      a picture object of one class, loaded from a file or bytes, drawn scaled
 //   TPicture      the holder of at most one picture object; picks the class by extension
-//   TJPEGImage    JPEG through libjpeg, decoded when first drawn
+//   TJPEGImage    JPEG through libjpeg, decoded when first drawn, or before on the decode
+//                 pool once its widget says the size it draws at (scaled down for thumbnails)
 //   TBitmap       BMP files
 //   TIcon         ICO files
 //   TMetafile     WMF and EMF files: recognised and measured, not drawn
@@ -12,7 +13,8 @@
 //   TImage        the image widget: draws its picture and takes the clicks on it
 //
 // Inside, not for other folders: the BMP, ICO and metafile readers, the libjpeg reader and its
-// error handling, the embedded picture form and the extension rule.
+// error handling, the decode pool, the scale rule and the decodes shared by identical files,
+// the embedded picture form and the extension rule.
 
 #include "pictures/bitmap.h"
 #include "pictures/fileformats.h"

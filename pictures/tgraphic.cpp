@@ -6,6 +6,8 @@
 
 TGraphic::~TGraphic() = default;
 
+void TGraphic::PrepareDrawing(QSize) {}
+
 void TGraphic::LoadFromFile(const std::string& fileName, TextEncoding nameEncoding) {
     std::vector<std::uint8_t> bytes = ReadPictureFile(fileName, nameEncoding);
     try {

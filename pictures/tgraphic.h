@@ -32,6 +32,10 @@ public:
     // The bytes of a complete file of the class (what was loaded, unchanged).
     virtual std::vector<std::uint8_t> SaveToBytes() const = 0;
 
+    // Says the picture will be drawn into a rectangle of this size, so it may get ready now: a
+    // JPEG starts decoding on the decode pool, scaled down when the target is smaller. Others
+    // have nothing to do.
+    virtual void PrepareDrawing(QSize target);
     // Draws into target (scaled to it, nearest neighbour). A JPEG decodes at its first drawing
     // and may raise EJPEG then, after drawing what it could decode.
     virtual void Draw(QPainter& painter, const QRect& target) = 0;

@@ -27,6 +27,11 @@ void TImage::SetStretch(bool stretch) {
     update();
 }
 
+void TImage::PrepareDrawing() {
+    if (TGraphic* graphic = picture_.Graphic())
+        graphic->PrepareDrawing(stretch_ ? size() : QSize(graphic->Width(), graphic->Height()));
+}
+
 void TImage::PictureChanged() {
     update();
 }

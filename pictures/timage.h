@@ -23,6 +23,10 @@ public:
     bool Stretch() const { return stretch_; }
     void SetStretch(bool stretch);
 
+    // Lets the picture get ready to be drawn at the widget's present size and stretching (a
+    // JPEG starts decoding in the background); call it once the widget is placed.
+    void PrepareDrawing();
+
     // Runs, through RunHandler, on a completed left click: press and release on the widget.
     std::function<void()> OnClick;
 

@@ -145,10 +145,14 @@ TEST_F(SaveCopy, NameLongerThanThePlatformAllowsIsReportedNotCut) {
 
 TEST_F(SaveCopy, PreviewShowsTheSelectedPicture) {
     std::ofstream(target_ / "notes.txt") << "not a picture";
+    WriteJpeg("target/large.jpg", 1600, 1200, QColor(10, 20, 30));
     QString pictureCaption, textCaption;
     bool pictureEnabled = false, textEnabled = true;
+    QSize largeBitmap;
     Save([&](TSavePictureDialog& dialog) {
         PicturePreview& preview = *dialog.Preview();
+        preview.ShowFile(QString::fromStdString((target_ / "large.jpg").string()));
+        largeBitmap = preview.Picture().Graphic()->ToImage().size();
         preview.ShowFile(QString::fromStdString((folder_ / "images" / "Kep1.jpg").string()));
         pictureCaption = preview.Caption();
         pictureEnabled = preview.PreviewEnabled();
@@ -157,6 +161,9 @@ TEST_F(SaveCopy, PreviewShowsTheSelectedPicture) {
         textEnabled = preview.PreviewEnabled();
         dialog.reject();
     });
+    // The box, a few hundred pixels at most, gets a bitmap scaled down by libjpeg.
+    EXPECT_LT(largeBitmap.width(), 1600);
+    EXPECT_GT(largeBitmap.width(), 0);
     EXPECT_EQ(pictureCaption, " (160x120)");
     EXPECT_TRUE(pictureEnabled);
     EXPECT_EQ(textCaption, "Picture:");

@@ -96,4 +96,28 @@ TEST(JpegImageTest, CloneIsACopyOfItsOwnSharingThePixels) {
     EXPECT_EQ(copy->SaveToBytes(), MakeJpeg(40, 30));
 }
 
+TEST(JpegImageTest, SmallTargetDecodesScaledAndACopyDecodesAtFullSize) {
+    const auto owned = Loaded(MakeJpeg(640, 480));
+    TJPEGImage& jpeg = *owned;
+    jpeg.PrepareDrawing(QSize(112, 84));
+    jpeg.PrepareDrawing(QSize(640, 480)); // only the first request counts
+    EXPECT_EQ(jpeg.ToImage().size(), QSize(160, 120));
+    EXPECT_EQ(jpeg.Width(), 640) << "the size stays the picture's own";
+    // The printed page and the preview window copy a picture: never a thumbnail's bitmap.
+    EXPECT_EQ(jpeg.Clone()->ToImage().size(), QSize(640, 480));
+}
+
+TEST(JpegImageTest, PicturesOfTheSameBytesShareTheDecodeAndEachReportsItsError) {
+    const std::vector<std::uint8_t> faulty = WithBadMarkerBeforeEnd(MakeJpeg(64, 48));
+    const auto first = Loaded(faulty);
+    const auto second = Loaded(faulty);
+    first->PrepareDrawing(QSize(64, 48));
+    second->PrepareDrawing(QSize(64, 48));
+    EXPECT_EQ(CodeOf([&] { first->ToImage(); }), 11);
+    // Each picture has its own first drawing, where its error surfaces.
+    EXPECT_EQ(CodeOf([&] { second->ToImage(); }), 11);
+    EXPECT_EQ(CodeOf([&] { second->ToImage(); }), 0);
+    EXPECT_EQ(first->ToImage().cacheKey(), second->ToImage().cacheKey()) << "decoded once";
+}
+
 } // namespace

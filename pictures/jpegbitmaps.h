@@ -1,0 +1,48 @@
+#pragma once
+// The decodes of one JPEG file's bytes, shared by every picture loaded from identical bytes:
+// a paging step that loads again the files the neighbouring slots showed, or a main picture
+// that a slot shows too, takes the decode made at that scale instead of decoding again. A
+// decode lives as long as a picture holds it, so a replaced entry's bitmaps go with it.
+// Used from the GUI thread only; the decodes run on the DecodePool.
+
+#include "pictures/jpegdecode.h"
+
+#include <array>
+#include <future>
+#include <memory>
+
+struct JpegDecodeRequest {
+    bool grayscale = false;
+    int width = 0; // the picture's own size, from its header
+    int height = 0;
+    int denominator = 1; // 1, 2, 4 or 8
+};
+
+// One decode at one scale; waiting on it runs a decode not yet started on the waiting thread.
+struct JpegDecode {
+    std::shared_future<DecodedJpeg> result;
+};
+
+class JpegBitmaps {
+public:
+    explicit JpegBitmaps(std::vector<std::uint8_t> bytes);
+
+    const std::vector<std::uint8_t>& Bytes() const { return *bytes_; }
+
+    // The decode at the request's scale that a picture of these bytes holds, or a new one:
+    // queued on the pool when inBackground, otherwise made when first waited for. A queued
+    // decode that nobody holds any more when its turn comes is skipped.
+    std::shared_ptr<const JpegDecode> Decode(const JpegDecodeRequest& request, bool inBackground);
+    int LiveDecodes() const;
+
+private:
+    // Never changed; a queued decode holds the bytes until it has run.
+    std::shared_ptr<const std::vector<std::uint8_t>> bytes_;
+    std::array<std::weak_ptr<const JpegDecode>, 4> decodes_; // by scale: 1/1, 1/2, 1/4, 1/8
+};
+
+// The bitmaps a live picture holds for the same bytes, or new ones holding them.
+std::shared_ptr<JpegBitmaps> SharedJpegBitmaps(std::vector<std::uint8_t> bytes);
+
+// How many decodes pictures hold now, over all bytes (the tests watch memory going).
+int LiveJpegDecodes();

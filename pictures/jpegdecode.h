@@ -1,0 +1,23 @@
+#pragma once
+// One decode of a JPEG file's bytes into a bitmap of its own, at full size or scaled down by
+// libjpeg. Plain data in, a QImage value out: it may run on any thread.
+
+#include <cstdint>
+#include <vector>
+
+#include <QImage>
+
+// DecodedJpeg::error when the bitmap itself could not be allocated (no libjpeg code is negative).
+inline constexpr int BitmapAllocationFailed = -1;
+
+struct DecodedJpeg {
+    // 24-bit RGB, or 8-bit grayscale for grayscale files; the rows after a failure are black.
+    // Null when there was nothing to decode into.
+    QImage bitmap;
+    int error = 0; // libjpeg's message code when decoding failed, 0 otherwise
+};
+
+// Decodes at 1 / denominator (1, 2, 4 or 8) into a width x height bitmap, the output size at
+// that scale (jpegscale.h).
+DecodedJpeg DecodeJpeg(const std::vector<std::uint8_t>& bytes, bool grayscale, int width,
+                       int height, int denominator);

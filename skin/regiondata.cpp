@@ -9,6 +9,13 @@ namespace {
 constexpr uint32_t kHeaderSize = 32;
 constexpr uint32_t kRectangleList = 1;
 constexpr uint32_t kRectSize = 16;
+// Coordinates a window system can hold (2^27 either way): the toolkit's rectangles keep
+// their width in an int and add coordinates together, so farther ones would overflow.
+constexpr int32_t kCoordinateLimit = 1 << 27;
+
+bool WithinCoordinateLimit(int32_t value) {
+    return value >= -kCoordinateLimit && value <= kCoordinateLimit;
+}
 
 void AppendU32(std::vector<uint8_t>& out, uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8)
@@ -45,6 +52,9 @@ std::optional<std::vector<RegionRect>> ParseRegionData(std::span<const uint8_t> 
         RegionRect rect{ReadI32(data, at), ReadI32(data, at + 4), ReadI32(data, at + 8),
                         ReadI32(data, at + 12)};
         if (rect.right <= rect.left || rect.bottom <= rect.top)
+            return std::nullopt;
+        if (!WithinCoordinateLimit(rect.left) || !WithinCoordinateLimit(rect.top) ||
+            !WithinCoordinateLimit(rect.right) || !WithinCoordinateLimit(rect.bottom))
             return std::nullopt;
         rects.push_back(rect);
     }

@@ -20,8 +20,9 @@ struct RegionRect {
 
 // The region data proper (the bytes after the count). nullopt when the bytes are not a
 // well-formed list of non-empty rectangles: wrong header size or type, counts that disagree
-// with each other or with the byte length, no rectangles, or an empty rectangle. An
-// unusable shape must leave the window whole rather than invisible or half-drawn.
+// with each other or with the byte length, no rectangles, an empty rectangle, or a
+// coordinate beyond 2^27 either way. An unusable shape must leave the window whole rather
+// than invisible or half-drawn.
 std::optional<std::vector<RegionRect>> ParseRegionData(std::span<const uint8_t> data);
 
 // The region data for the rectangles, with their bounding rectangle in the header.

@@ -100,6 +100,8 @@ const Damage kDamages[] = {
      }},
     {"empty rectangle (right = left)", [] { return WithU32(36 + 8, 1); }},
     {"inverted rectangle (bottom < top)", [] { return WithU32(36 + 12, uint32_t(-5)); }},
+    // Its width does not fit an int.
+    {"rectangle from far left", [] { return WithU32(36, uint32_t(-2147483647)); }},
     {"value of 48 region bytes of nothing but zeros",
      [] {
          std::vector<uint8_t> bytes(52, 0);

@@ -4,12 +4,11 @@
 #include "pictures/jpegencoder.h"
 #include "pictures/jpegreader.h"
 #include "tests/core/tempfolder.h"
+#include "tests/tools/toolrun.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
@@ -17,21 +16,8 @@ namespace {
 
 const std::string Root = VENDRAL_SOURCE_DIR;
 
-struct Outcome {
-    int status = -1;
-    std::string output; // standard output and error
-};
-
-Outcome Make(const std::string& arguments) {
-    const std::string command = std::string(VENDRAL_MAKE) + " " + arguments + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    Outcome run;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.output.append(buffer, got);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+ToolRun Make(const std::string& arguments) {
+    return RunTool(std::string(VENDRAL_MAKE) + " " + arguments + " 2>&1");
 }
 
 struct Decoded {
@@ -82,8 +68,8 @@ std::string Photograph(int width, int height, int orientation = 0) {
 
 TEST(VendralMake, DemoSourceBuildsTheDemoAndImportBuildsItBack) {
     TempFolder temp;
-    const Outcome build = Make("build --quiet " + Root + "/demo-source " + temp / "demo");
-    ASSERT_EQ(build.status, 0) << build.output;
+    const ToolRun build = Make("build --quiet " + Root + "/demo-source " + temp / "demo");
+    ASSERT_EQ(build.exitCode, 0) << build.output;
     EXPECT_EQ(ReadBytes(temp / "demo/datas.dat"), ReadBytes(Root + "/demo/datas.dat"));
     // Pictures as the viewer sees them: the same size; byte for byte where nothing changed.
     for (const auto& file : fs::directory_iterator(Root + "/demo-source/images")) {
@@ -103,10 +89,16 @@ TEST(VendralMake, DemoSourceBuildsTheDemoAndImportBuildsItBack) {
                   ReadBytes(Root + "/demo/" + face));
 
     // A catalogue made by hand comes back byte for byte after import and build.
-    ASSERT_EQ(Make("import --quiet " + Root + "/demo " + temp / "source").status, 0);
-    const Outcome again = Make("build --quiet " + temp / "source" + " " + temp / "again");
-    ASSERT_EQ(again.status, 0) << again.output;
+    ASSERT_EQ(Make("import --quiet " + Root + "/demo " + temp / "source").exitCode, 0);
+    const ToolRun again = Make("build --quiet " + temp / "source" + " " + temp / "again");
+    ASSERT_EQ(again.exitCode, 0) << again.output;
     EXPECT_EQ(ReadBytes(temp / "again/datas.dat"), ReadBytes(Root + "/demo/datas.dat"));
+    // The pictures too, the one larger than the frame included.
+    for (const auto& file : fs::directory_iterator(Root + "/demo/images")) {
+        const std::string name = file.path().filename().string();
+        EXPECT_EQ(ReadBytes(temp / ("again/images/" + name)), ReadBytes(file.path().string()))
+            << name;
+    }
 }
 
 TEST(VendralMake, RefusesABadSourceNamingEveryLineAndWritesNothing) {
@@ -133,8 +125,8 @@ TEST(VendralMake, RefusesABadSourceNamingEveryLineAndWritesNothing) {
         text += "entry: e\nplace: p\ntime: t\npicture: a.jpg\n";
     temp.Write("src/catalogue.txt", text);
 
-    const Outcome run = Make("build " + temp / "src" + " " + temp / "out");
-    EXPECT_EQ(run.status, 1);
+    const ToolRun run = Make("build " + temp / "src" + " " + temp / "out");
+    EXPECT_EQ(run.exitCode, 1);
     const std::string file = temp / "src/catalogue.txt";
     for (const std::string expected :
          {":3: the title holds \"→\" (U+2192), which code page 1250 cannot hold",
@@ -158,14 +150,14 @@ TEST(VendralMake, ReplacesOnlyWithForceAndOnlyACatalogueFolder) {
     temp.Write("src/catalogue.txt", "entry: t\nplace: p\ntime: t\npicture: a.jpg\n");
     temp.Write("out/datas.dat", "0\r\n");
     temp.Write("home/letter.txt", "not a catalogue");
-    EXPECT_EQ(Make("build " + temp / "src" + " " + temp / "out").status, 2);
+    EXPECT_EQ(Make("build " + temp / "src" + " " + temp / "out").exitCode, 2);
     EXPECT_EQ(ReadBytes(temp / "out/datas.dat"), "0\r\n");
-    EXPECT_EQ(Make("build --force " + temp / "src" + " " + temp / "home").status, 2);
+    EXPECT_EQ(Make("build --force " + temp / "src" + " " + temp / "home").exitCode, 2);
     EXPECT_TRUE(fs::exists(temp / "home/letter.txt"));
-    EXPECT_EQ(Make("build --force " + temp / "src" + " " + temp / "src").status, 2);
-    EXPECT_EQ(Make("build --quiet --force " + temp / "src" + " " + temp / "out").status, 0);
+    EXPECT_EQ(Make("build --force " + temp / "src" + " " + temp / "src").exitCode, 2);
+    EXPECT_EQ(Make("build --quiet --force " + temp / "src" + " " + temp / "out").exitCode, 0);
     EXPECT_EQ(ReadBytes(temp / "out/datas.dat"), "1\r\nt\r\np\r\nt\r\n##\r\na.jpg\r\n##\r\n");
-    EXPECT_EQ(Make("frobnicate a b").status, 2);
+    EXPECT_EQ(Make("frobnicate a b").exitCode, 2);
 }
 
 TEST(VendralMake, FitsPicturesIntoTheFrameAndTurnsThemUpright) {
@@ -179,8 +171,8 @@ TEST(VendralMake, FitsPicturesIntoTheFrameAndTurnsThemUpright) {
     temp.Write("src/catalogue.txt", "entry: t\nplace: p\ntime: t\npicture: landscape.jpg\n"
                                     "picture: portrait.jpg\npicture: small.jpg\n"
                                     "picture: turned.jpg\n");
-    const Outcome run = Make("build --quiet " + temp / "src" + " " + temp / "out");
-    ASSERT_EQ(run.status, 0) << run.output;
+    const ToolRun run = Make("build --quiet " + temp / "src" + " " + temp / "out");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
 
     const Decoded landscape = Decode(ReadBytes(temp / "out/images/landscape.jpg"));
     EXPECT_EQ(landscape.width, 529);
@@ -206,8 +198,8 @@ TEST(VendralMake, KeepsAPictureAsItIsOnlyWhereTheSourceSaysAndTheViewerCanShowIt
     temp.Write("src/images/other.jpg", large);
     temp.Write("src/catalogue.txt", "entry: t\nplace: p\ntime: t\npicture: other.jpg\n"
                                     "Picture as is: detail.jpg\n");
-    const Outcome run = Make("build " + temp / "src" + " " + temp / "out");
-    ASSERT_EQ(run.status, 0) << run.output;
+    const ToolRun run = Make("build " + temp / "src" + " " + temp / "out");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(ReadBytes(temp / "out/images/detail.jpg"), large);
     EXPECT_EQ(Decode(ReadBytes(temp / "out/images/other.jpg")).width, 529);
     EXPECT_NE(run.output.find("images/detail.jpg is kept at 800 x 600"), std::string::npos)
@@ -216,8 +208,8 @@ TEST(VendralMake, KeepsAPictureAsItIsOnlyWhereTheSourceSaysAndTheViewerCanShowIt
     // The viewer ignores the camera's turn, so such a picture cannot be kept as it is.
     temp.Write("src/images/turned.jpg", Photograph(800, 600, 6));
     temp.Write("src/catalogue.txt", "entry: t\nplace: p\ntime: t\npicture as is: turned.jpg\n");
-    const Outcome refused = Make("build " + temp / "src" + " " + temp / "again");
-    EXPECT_EQ(refused.status, 1);
+    const ToolRun refused = Make("build " + temp / "src" + " " + temp / "again");
+    EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.output.find(":4: images/turned.jpg cannot be kept as it is: the camera "
                                   "recorded it turned"),
               std::string::npos)

@@ -2,10 +2,9 @@
 
 #include "tests/catalogue/catalogue_text.h"
 #include "tests/core/tempfolder.h"
+#include "tests/tools/toolrun.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -14,23 +13,8 @@ const char* const Faces[] = {"radioon.jpg",          "radiooff.jpg",
                              "activearrowleft.jpg",  "inactivearrowleft.jpg",
                              "activearrowright.jpg", "inactivearrowright.jpg"};
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string output;
-};
-
 ToolRun Check(const std::string& arguments) {
-    ToolRun run;
-    const std::string command = std::string(VENDRAL_CHECK) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.output.append(buffer, got);
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return RunTool(std::string(VENDRAL_CHECK) + " " + arguments + " 2>/dev/null");
 }
 
 class VendralCheckTest : public testing::Test {

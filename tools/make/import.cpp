@@ -6,6 +6,7 @@
 #include "core/reporttext.h"
 #include "tools/make/cataloguetext.h"
 #include "tools/make/commands.h"
+#include "tools/make/picturefile.h"
 #include "tools/make/report.h"
 #include "tools/make/sourcefile.h"
 #include "tools/make/stagingfolder.h"
@@ -15,8 +16,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
-#include <set>
 
 namespace {
 
@@ -45,7 +46,7 @@ public:
             for (int i = 1; i <= record.IndexLineCount; ++i)
                 entry.index.push_back(Text(record.IndexLine(i), "an index line"));
             for (int i = 1; i <= record.PictureCount; ++i)
-                entry.pictures.push_back({Picture(record.Picture(i))});
+                entry.pictures.push_back(Picture(record.Picture(i)));
             entries_.push_back(std::move(entry));
         }
         for (const char* face : FaceFiles) {
@@ -74,23 +75,30 @@ private:
         return {utf8, 0};
     }
 
-    SourceValue Picture(const ShortText& name) {
+    // A picture larger than the frame was put there on purpose: it stays as it is.
+    SourcePicture Picture(const ShortText& name) {
         const SourceValue value = Text(name, "a picture name");
         if (name.find_first_of("/\\") != std::string::npos) {
             Report("the picture name", "\"" + value.text +
                                            "\" holds a folder, which vendral-make "
                                            "does not use");
-            return value;
+            return {value};
         }
-        if (!copied_.insert(value.text).second)
-            return value;
+        if (const auto known = asIs_.find(value.text); known != asIs_.end())
+            return {value, known->second};
         // Found the way the viewer finds it.
         const std::optional<std::string> found = files::Resolve(folder_ + "images/" + name);
-        if (IsFile(found))
+        bool asIs = false;
+        if (IsFile(found)) {
             copies_.push_back({*found, std::string(SourcePictureFolder) + "/" + value.text});
-        else
+            PictureFacts facts;
+            asIs = ProbePicture(*found, facts).empty() && WhyNotAsIs(facts).empty() &&
+                   FittedSize(facts.upright) != facts.upright;
+        } else {
             Report("the picture", "images/" + value.text + " is missing");
-        return value;
+        }
+        asIs_[value.text] = asIs;
+        return {value, asIs};
     }
 
     void Report(const char* what, const std::string& message) {
@@ -101,7 +109,7 @@ private:
     int entry_ = 0;
     std::vector<SourceEntry> entries_;
     std::vector<Copy> copies_;
-    std::set<std::string> copied_;
+    std::map<std::string, bool> asIs_; // by picture name, once copied
     std::vector<Problem> problems_;
 };
 

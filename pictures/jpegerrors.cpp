@@ -36,6 +36,16 @@ int Version6MessageCode(int libraryCode) {
     return libraryCode;
 }
 
+std::string JpegMessageText(int libraryCode) {
+    jpeg_error_mgr library;
+    jpeg_std_error(&library);
+    library.msg_code = libraryCode;
+    char text[JMSG_LENGTH_MAX] = {};
+    // Formats from the library's table only; its parameters are zero.
+    library.format_message(reinterpret_cast<j_common_ptr>(&library), text);
+    return text;
+}
+
 void RaiseJpegError(int libraryCode) {
     throw EJPEG(Version6MessageCode(libraryCode));
 }

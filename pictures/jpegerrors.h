@@ -5,6 +5,7 @@
 
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE and size_t first
+#include <string>
 
 #include <jpeglib.h>
 
@@ -18,6 +19,9 @@ jpeg_error_mgr* InstallJpegErrorManager(JpegErrorManager& manager);
 
 // The library's message code as libjpeg version 6 numbers it.
 int Version6MessageCode(int libraryCode);
+
+// libjpeg's own text for a message code, without the values it would fill in.
+std::string JpegMessageText(int libraryCode);
 
 // Raises EJPEG "JPEG error #%d" for a code the library reported.
 [[noreturn]] void RaiseJpegError(int libraryCode);

@@ -54,7 +54,7 @@ int ReadHeaderIn(Session* session, const std::uint8_t* data, std::size_t size, J
 
 int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool grayscale,
              int expectedWidth, int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride,
-             int* rowsDone, int scaleDenominator) {
+             int* rowsDone, int scaleNumerator, int scaleDenominator) {
     jpeg_decompress_struct* info = &session->info;
     info->err = InstallJpegErrorManager(session->errors);
     *rowsDone = 0;
@@ -67,7 +67,7 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
     info->mem->max_memory_to_use = JpegMemoryLimit;
     jpeg_mem_src(info, data, static_cast<unsigned long>(size));
     jpeg_read_header(info, TRUE);
-    info->scale_num = 1;
+    info->scale_num = static_cast<unsigned>(scaleNumerator);
     info->scale_denom = static_cast<unsigned>(scaleDenominator);
     info->do_block_smoothing = TRUE;
     info->buffered_image = FALSE;
@@ -116,11 +116,11 @@ int ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader& heade
 
 int DecodeJpegRows(const std::uint8_t* data, std::size_t size, bool grayscale, int expectedWidth,
                    int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride, int& rowsDone,
-                   int scaleDenominator) {
+                   int scaleDenominator, int scaleNumerator) {
     Session session{};
     int done = 0;
     const int code = DecodeIn(&session, data, size, grayscale, expectedWidth, expectedHeight, first,
-                              stride, &done, scaleDenominator);
+                              stride, &done, scaleNumerator, scaleDenominator);
     rowsDone = done;
     return code;
 }

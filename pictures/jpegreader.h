@@ -16,10 +16,11 @@ struct JpegHeader {
 int ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader& header);
 
 // Decodes into rows of the caller's buffer (row y at first + y * stride): three bytes R, G, B a
-// pixel (CMYK and YCCK files too), or one byte for grayscale. scaleDenominator (1, 2, 4 or 8) makes
-// libjpeg scale while it decodes; expectedWidth and expectedHeight are the output's (jpegscale.h),
-// the header's at 1. rowsDone is set to the rows written, also when decoding fails part way.
-// Touches nothing but its arguments, so decodes may run on several threads at once.
+// pixel (CMYK and YCCK files too), or one byte for grayscale. libjpeg scales while it decodes, by
+// scaleNumerator / scaleDenominator (1/1, 1/2, 1/4 and 1/8 for the viewer, n/8 for any n from 1
+// to 8); expectedWidth and expectedHeight are the output's (jpegscale.h), the header's at 1/1.
+// rowsDone is set to the rows written, also when decoding fails part way. Touches nothing but its
+// arguments, so decodes may run on several threads at once.
 int DecodeJpegRows(const std::uint8_t* data, std::size_t size, bool grayscale, int expectedWidth,
                    int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride, int& rowsDone,
-                   int scaleDenominator = 1);
+                   int scaleDenominator = 1, int scaleNumerator = 1);

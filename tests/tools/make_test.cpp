@@ -4,6 +4,7 @@
 #include "pictures/jpegencoder.h"
 #include "pictures/jpegreader.h"
 #include "tests/core/tempfolder.h"
+#include "tests/pictures/testpictures.h"
 #include "tests/tools/toolrun.h"
 
 #include <gtest/gtest.h>
@@ -168,9 +169,12 @@ TEST(VendralMake, FitsPicturesIntoTheFrameAndTurnsThemUpright) {
     temp.Write("src/images/small.jpg", small);
     // Stored lying on its side, 800 x 600, to be turned a quarter clockwise: 600 x 800 upright.
     temp.Write("src/images/turned.jpg", Photograph(800, 600, 6));
+    // Printing inks, which the viewer cannot show as they are: cyan left, dark yellow right.
+    const std::vector<std::uint8_t> ink = MakeInkJpeg(true, true);
+    temp.Write("src/images/ink.jpg", std::string(ink.begin(), ink.end()));
     temp.Write("src/catalogue.txt", "entry: t\nplace: p\ntime: t\npicture: landscape.jpg\n"
                                     "picture: portrait.jpg\npicture: small.jpg\n"
-                                    "picture: turned.jpg\n");
+                                    "picture: turned.jpg\npicture: ink.jpg\n");
     const ToolRun run = Make("build --quiet " + temp / "src" + " " + temp / "out");
     ASSERT_EQ(run.exitCode, 0) << run.output;
 
@@ -189,6 +193,15 @@ TEST(VendralMake, FitsPicturesIntoTheFrameAndTurnsThemUpright) {
     EXPECT_GT(turned.At(turned.width - 20, 20)[0], 150);
     EXPECT_LT(turned.At(20, 20)[0], 100);
     EXPECT_LT(turned.At(turned.width - 20, turned.height - 20)[0], 100);
+
+    const Decoded inks = Decode(ReadBytes(temp / "out/images/ink.jpg"));
+    ASSERT_EQ(inks.width, 32);
+    const std::uint8_t* cyan = inks.At(4, 8);
+    const std::uint8_t* darkYellow = inks.At(28, 8);
+    EXPECT_LT(cyan[0], 40);
+    EXPECT_GT(cyan[2], 210);
+    EXPECT_NEAR(darkYellow[0], 127, 20);
+    EXPECT_LT(darkYellow[2], 40);
 }
 
 TEST(VendralMake, KeepsAPictureAsItIsOnlyWhereTheSourceSaysAndTheViewerCanShowIt) {

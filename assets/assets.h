@@ -4,5 +4,6 @@
 #include <QByteArray>
 #include <QString>
 
-// The bytes of a built-in asset such as "forms/TForm1.json"; empty when there is none.
+// The bytes of a built-in asset such as "forms/TForm1.json"; empty when there is none. They
+// are the program's own (no copy), valid for as long as it runs.
 QByteArray AssetBytes(const QString& relativePath);

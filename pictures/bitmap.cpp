@@ -8,12 +8,13 @@ QImage ImageFromDecodedBitmap(DecodedBitmap&& bitmap) {
         return {};
     // The image takes over the decoded rows (0xAARRGGBB words are its 32-bit layout), so the
     // pixels are held once, not once as rows and once as an image.
-    auto* pixels = new std::vector<std::uint32_t>(std::move(bitmap.pixels));
+    using Rows = decltype(bitmap.pixels);
+    auto* pixels = new Rows(std::move(bitmap.pixels));
     return QImage(
         reinterpret_cast<const uchar*>(pixels->data()), bitmap.width, bitmap.height,
         static_cast<qsizetype>(bitmap.width) * 4,
         bitmap.hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32,
-        [](void* rows) { delete static_cast<std::vector<std::uint32_t>*>(rows); }, pixels);
+        [](void* rows) { delete static_cast<Rows*>(rows); }, pixels);
 }
 
 QImage TBitmap::Decode(std::span<const std::uint8_t> bytes) const {

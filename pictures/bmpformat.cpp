@@ -4,12 +4,16 @@
 
 #include <array>
 #include <bit>
+#include <system_error>
+#include <thread>
 
 namespace {
 
 constexpr std::uint32_t BiRgb = 0;
 constexpr std::uint32_t BiBitfields = 3;
 constexpr std::int64_t MaxPixels = std::int64_t{1} << 28; // refuses absurd headers early
+// From this size on a second thread pays for its start.
+constexpr std::size_t ParallelPixels = 256 * 1024;
 
 struct DibLayout {
     std::int64_t width = 0;
@@ -141,13 +145,30 @@ std::optional<DecodedBitmap> DecodeRows(std::span<const std::uint8_t> dib, const
     // channel through its mask makes start-up wait several milliseconds a window.
     const bool plain =
         layout.compression == BiRgb && !alpha && (layout.bitCount == 24 || layout.bitCount == 32);
-    const std::size_t step = static_cast<std::size_t>(layout.bitCount) / 8;
-    for (std::size_t y = 0; plain && y < height; ++y) {
-        const std::uint8_t* row = dib.data() + pixelsAt + stride * (bottomUp ? height - 1 - y : y);
-        std::uint32_t* target = out.pixels.data() + y * width;
-        for (std::size_t x = 0; x < width; ++x, row += step)
-            target[x] = 0xFF000000u | static_cast<std::uint32_t>(row[2]) << 16 |
-                        static_cast<std::uint32_t>(row[1]) << 8 | row[0];
+    if (plain) {
+        const std::size_t step = static_cast<std::size_t>(layout.bitCount) / 8;
+        const auto convert = [&](std::size_t from, std::size_t to) {
+            for (std::size_t y = from; y < to; ++y) {
+                const std::uint8_t* row =
+                    dib.data() + pixelsAt + stride * (bottomUp ? height - 1 - y : y);
+                std::uint32_t* target = out.pixels.data() + y * width;
+                for (std::size_t x = 0; x < width; ++x, row += step)
+                    target[x] = 0xFF000000u | static_cast<std::uint32_t>(row[2]) << 16 |
+                                static_cast<std::uint32_t>(row[1]) << 8 | row[0];
+            }
+        };
+        // A window's artwork is converted at start-up: a second core takes the lower half
+        // (or nobody, if no thread can be started: then this one does it all).
+        std::thread lower;
+        if (width * height >= ParallelPixels && std::thread::hardware_concurrency() > 1) {
+            try {
+                lower = std::thread(convert, height / 2, height);
+            } catch (const std::system_error&) {
+            }
+        }
+        convert(0, lower.joinable() ? height / 2 : height);
+        if (lower.joinable())
+            lower.join();
     }
     for (std::size_t y = 0; !plain && y < height; ++y) {
         const std::uint8_t* row = dib.data() + pixelsAt + stride * (bottomUp ? height - 1 - y : y);

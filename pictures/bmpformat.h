@@ -2,15 +2,28 @@
 // Device-independent bitmaps: the BMP file and the bitmap data inside icons.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
+
+// Leaves new elements uninitialised: a decoder writes every pixel, and clearing megabytes first
+// only costs time.
+template <typename T> struct UninitialisedAllocator : std::allocator<T> {
+    template <typename U> struct rebind { using other = UninitialisedAllocator<U>; };
+    UninitialisedAllocator() = default;
+    template <typename U> UninitialisedAllocator(const UninitialisedAllocator<U>&) {}
+    template <typename U> void construct(U* at) { ::new (static_cast<void*>(at)) U; }
+    template <typename U, typename... Args> void construct(U* at, Args&&... args) {
+        ::new (static_cast<void*>(at)) U(std::forward<Args>(args)...);
+    }
+};
 
 struct DecodedBitmap {
     int width = 0;
     int height = 0;
     // Top-down rows of 0xAARRGGBB values (alpha 0xFF unless the data carries alpha).
-    std::vector<std::uint32_t> pixels;
+    std::vector<std::uint32_t, UninitialisedAllocator<std::uint32_t>> pixels;
     bool hasAlpha = false;
 };
 

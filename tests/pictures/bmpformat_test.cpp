@@ -12,6 +12,10 @@ std::uint32_t Argb(const std::vector<std::uint8_t>& rgb, int width, int x, int y
     return 0xFF000000u | p[0] << 16 | p[1] << 8 | p[2];
 }
 
+std::vector<std::uint32_t> Pixels(const DecodedBitmap& bitmap) {
+    return {bitmap.pixels.begin(), bitmap.pixels.end()};
+}
+
 // A BMP with a 40-byte header and the given palette and raw (already bottom-up) rows.
 std::vector<std::uint8_t> MakeBmp(int width, int height, int bits, std::uint32_t compression,
                                   const std::vector<std::uint32_t>& table,
@@ -38,16 +42,25 @@ std::vector<std::uint8_t> MakeBmp(int width, int height, int bits, std::uint32_t
     return out;
 }
 
-TEST(BmpFormatTest, Reads24BitBottomUpRowsWithPadding) {
-    const std::vector<std::uint8_t> rgb = PatternPixels(5, 3); // 15 bytes a row, padded to 16
-    const std::optional<DecodedBitmap> bitmap = DecodeBmpFile(MakeBmp24(5, 3, rgb));
-    ASSERT_TRUE(bitmap);
-    EXPECT_EQ(bitmap->width, 5);
-    EXPECT_EQ(bitmap->height, 3);
-    EXPECT_FALSE(bitmap->hasAlpha);
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(bitmap->pixels[y * 5 + x], Argb(rgb, 5, x, y)) << x << "," << y;
+TEST(BmpFormatTest, Reads24BitRowsWithPaddingBottomUpAndTopDown) {
+    // 15 bytes a row, padded to 16; and one as large as window artwork, which two threads
+    // convert, with an odd number of rows and padded ones.
+    for (const auto& [width, height] : {std::pair{5, 3}, std::pair{725, 363}}) {
+        const std::vector<std::uint8_t> rgb = PatternPixels(width, height);
+        for (const bool topDown : {false, true}) {
+            const std::optional<DecodedBitmap> bitmap =
+                DecodeBmpFile(MakeBmp24(width, height, rgb, topDown));
+            ASSERT_TRUE(bitmap);
+            EXPECT_EQ(bitmap->width, width);
+            EXPECT_EQ(bitmap->height, height);
+            EXPECT_FALSE(bitmap->hasAlpha);
+            int wrong = 0;
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x)
+                    wrong += bitmap->pixels[std::size_t(y) * width + x] != Argb(rgb, width, x, y);
+            }
+            EXPECT_EQ(wrong, 0) << width << " x " << height << (topDown ? " top-down" : "");
+        }
     }
 }
 
@@ -64,13 +77,13 @@ TEST(BmpFormatTest, ReadsPaletteDepths) {
     const std::vector<std::uint8_t> rows8 = {1, 0, 1, 0, 0, 1, 0, 0};
     const auto eight = DecodeBmpFile(MakeBmp(3, 2, 8, 0, {0x00102030, 0x00A0B0C0}, rows8));
     ASSERT_TRUE(eight);
-    EXPECT_EQ(eight->pixels, (std::vector<std::uint32_t>{0xFF102030, 0xFFA0B0C0, 0xFF102030,
-                                                         0xFFA0B0C0, 0xFF102030, 0xFFA0B0C0}));
+    EXPECT_EQ(Pixels(*eight), (std::vector<std::uint32_t>{0xFF102030, 0xFFA0B0C0, 0xFF102030,
+                                                          0xFFA0B0C0, 0xFF102030, 0xFFA0B0C0}));
     // 4 bits: the high nibble is the left pixel.
     const auto four = DecodeBmpFile(
         MakeBmp(3, 1, 4, 0, {0x000000FF, 0x0000FF00, 0x00FF0000}, {0x21, 0x00, 0, 0}));
     ASSERT_TRUE(four);
-    EXPECT_EQ(four->pixels, (std::vector<std::uint32_t>{0xFFFF0000, 0xFF00FF00, 0xFF0000FF}));
+    EXPECT_EQ(Pixels(*four), (std::vector<std::uint32_t>{0xFFFF0000, 0xFF00FF00, 0xFF0000FF}));
     // 1 bit: the top bit is the left pixel; 9 pixels span two bytes of a 4-byte row.
     const auto one = DecodeBmpFile(
         MakeBmp(9, 1, 1, 0, {0x00000000, 0x00FFFFFF}, {0b10000001, 0b10000000, 0, 0}));

@@ -1,18 +1,16 @@
 #include "pictures/jpegbitmaps.h"
 
+#include "pictures/bytesregistry.h"
 #include "pictures/decodepool.h"
 #include "pictures/jpegscale.h"
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 
 namespace {
 
-// A handful of pictures are alive at a time (the shown ones, the faces), so a list searched by
-// size and contents is enough.
-std::vector<std::weak_ptr<JpegBitmaps>>& Registry() {
-    static std::vector<std::weak_ptr<JpegBitmaps>> registry;
+BytesRegistry<JpegBitmaps>& Registry() {
+    static BytesRegistry<JpegBitmaps> registry;
     return registry;
 }
 
@@ -47,28 +45,14 @@ std::shared_ptr<const JpegDecode> JpegBitmaps::Decode(const JpegDecodeRequest& r
 }
 
 std::shared_ptr<JpegBitmaps> SharedJpegBitmaps(std::vector<std::uint8_t> bytes) {
-    auto& registry = Registry();
-    std::erase_if(registry,
-                  [](const std::weak_ptr<JpegBitmaps>& entry) { return entry.expired(); });
-    if (!bytes.empty()) {
-        for (const std::weak_ptr<JpegBitmaps>& entry : registry) {
-            std::shared_ptr<JpegBitmaps> live = entry.lock();
-            if (live && live->Bytes().size() == bytes.size() &&
-                std::memcmp(live->Bytes().data(), bytes.data(), bytes.size()) == 0)
-                return live;
-        }
-    }
-    auto bitmaps = std::make_shared<JpegBitmaps>(std::move(bytes));
-    registry.push_back(bitmaps);
-    return bitmaps;
+    return Registry().FindOrMake("JPEG", std::move(bytes), [](std::vector<std::uint8_t> data) {
+        return std::make_shared<JpegBitmaps>(std::move(data));
+    });
 }
 
 int LiveJpegDecodes() {
     int live = 0;
-    for (const std::weak_ptr<JpegBitmaps>& entry : Registry()) {
-        if (const std::shared_ptr<JpegBitmaps> bitmaps = entry.lock())
-            live += bitmaps->LiveDecodes();
-    }
+    Registry().ForEachLive([&live](const JpegBitmaps& bitmaps) { live += bitmaps.LiveDecodes(); });
     return live;
 }
 

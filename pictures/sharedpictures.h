@@ -17,6 +17,7 @@ struct PictureData {
     int decodeError = 0; // the class's error code when decoding failed, 0 otherwise
 
     explicit PictureData(std::vector<std::uint8_t> data) : bytes(std::move(data)) {}
+    const std::vector<std::uint8_t>& Bytes() const { return bytes; }
 };
 
 // The data a live picture of the class holds for the same bytes, or new data holding them.

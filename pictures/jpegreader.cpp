@@ -1,6 +1,7 @@
 #include "pictures/jpegreader.h"
 
 #include "pictures/jpegerrors.h"
+#include "pictures/jpegmemorybudget.h"
 #include "pictures/picturebounds.h"
 
 #include <algorithm>
@@ -26,10 +27,30 @@ void InkToRgb(const JSAMPLE* cmyk, std::uint8_t* rgb, JDIMENSION width, bool inv
     }
 }
 
+// The coefficients libjpeg keeps for the whole picture when it reads it in several passes
+// (a progressive file), at any output scale.
+std::int64_t WholePictureCoefficientBytes(jpeg_decompress_struct* info) {
+    if (!jpeg_has_multiple_scans(info))
+        return 0;
+    std::int64_t bytes = 0;
+    for (int c = 0; c < info->num_components; ++c) {
+        const jpeg_component_info& component = info->comp_info[c];
+        const std::int64_t across =
+            (std::int64_t{component.width_in_blocks} + component.h_samp_factor - 1) /
+            component.h_samp_factor * component.h_samp_factor;
+        const std::int64_t down =
+            (std::int64_t{component.height_in_blocks} + component.v_samp_factor - 1) /
+            component.v_samp_factor * component.v_samp_factor;
+        bytes += across * down * static_cast<std::int64_t>(sizeof(JBLOCK));
+    }
+    return bytes;
+}
+
 // Lives in the caller's frame so nothing in the setjmp frames below changes after setjmp.
 struct Session {
     jpeg_decompress_struct info;
     JpegErrorManager errors;
+    JpegMemoryBudget::Lease coefficients; // given back after the decompressor is destroyed
 };
 
 int ReadHeaderIn(Session* session, const std::uint8_t* data, std::size_t size, JpegHeader* header) {
@@ -73,6 +94,7 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
     info->buffered_image = FALSE;
     const bool ink = !grayscale && HoldsInk(info);
     info->out_color_space = grayscale ? JCS_GRAYSCALE : ink ? JCS_CMYK : JCS_RGB;
+    session->coefficients = JpegMemoryBudget::Instance().Take(WholePictureCoefficientBytes(info));
     jpeg_start_decompress(info);
     // The buffer was sized from the load-time header; never write past it.
     if (static_cast<int>(info->output_width) != expectedWidth ||

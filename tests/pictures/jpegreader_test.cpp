@@ -1,10 +1,14 @@
 #include "core/errors.h"
 #include "pictures/jpegencoder.h"
 #include "pictures/jpegerrors.h"
+#include "pictures/jpegmemorybudget.h"
 #include "pictures/jpegreader.h"
+#include "pictures/picturebounds.h"
 #include "tests/pictures/testpictures.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <future>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -173,4 +177,28 @@ TEST(JpegReaderTest, PrintingInksDecodeToRgb) {
             EXPECT_NEAR(row[24 * 3 + c], want[1][c], 8) << ycck << adobeMarker << c;
         }
     }
+}
+
+TEST(JpegReaderTest, ProgressiveDecodesWaitForTheSharedCoefficientBudget) {
+    const std::vector<std::uint8_t> progressive = MakeProgressiveJpeg(256, 192);
+    const std::vector<std::uint8_t> baseline = MakeJpeg(256, 192);
+    JpegHeader header;
+    ASSERT_EQ(ReadJpegHeader(progressive.data(), progressive.size(), header), 0);
+    const Decoded alone = Decode(progressive, header);
+    ASSERT_EQ(alone.code, 0);
+
+    JpegMemoryBudget& budget = JpegMemoryBudget::Instance();
+    ASSERT_EQ(budget.Available(), JpegMemoryLimit);
+    // A need past the whole budget is capped to it, so everything else waits meanwhile.
+    JpegMemoryBudget::Lease everything = budget.Take(JpegMemoryLimit * 2);
+    EXPECT_EQ(budget.Available(), 0);
+    // A baseline file keeps no whole-picture buffers and decodes regardless.
+    EXPECT_EQ(Decode(baseline, header).code, 0);
+    auto waiting = std::async(std::launch::async, [&] { return Decode(progressive, header); });
+    EXPECT_EQ(waiting.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+    everything = {};
+    const Decoded later = waiting.get();
+    EXPECT_EQ(later.code, 0);
+    EXPECT_EQ(later.pixels, alone.pixels);
+    EXPECT_EQ(budget.Available(), JpegMemoryLimit);
 }

@@ -2,12 +2,16 @@
 
 #include "core/littleendian.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
 #include <emf2svg.h>
 
 namespace {
+
+// Where the header keeps its description's length in characters and its offset.
+constexpr std::size_t DescriptionLengthAt = 60, DescriptionOffsetAt = 64;
 
 // rclBounds, the header's inclusive bounds in device pixels: libemf2svg sizes its SVG to their
 // difference, a pixel short of the picture each way.
@@ -36,8 +40,8 @@ bool RecordsWithinFile(std::span<const std::uint8_t> file) {
         if (at == 0) {
             if (size < 88)
                 return false;
-            const std::uint64_t characters = ReadU32(file, 60);
-            const std::uint64_t offset = ReadU32(file, 64);
+            const std::uint64_t characters = ReadU32(file, DescriptionLengthAt);
+            const std::uint64_t offset = ReadU32(file, DescriptionOffsetAt);
             if (characters != 0 && (offset < 88 || offset + characters * 2 > size))
                 return false;
         }
@@ -53,6 +57,10 @@ std::optional<MetafileSvg> EmfToSvg(std::span<const std::uint8_t> file) {
         return std::nullopt;
     // The library takes non-const bytes; it gets a copy of its own.
     std::vector<char> contents(file.begin(), file.end());
+    // A description of no characters at some offset is read by the library up to the first
+    // null character, wherever that lies: such a header gets no description at all.
+    if (ReadU32(file, DescriptionLengthAt) == 0)
+        std::fill_n(contents.begin() + DescriptionOffsetAt, 4, '\0');
     generatorOptions options{};
     char noNamespace[] = "";
     options.nameSpace = noNamespace;

@@ -10,12 +10,6 @@
 namespace {
 constexpr int SlotCount = std::tuple_size_v<decltype(TForm1::imageprev)>;
 
-// The entry the strip and the arrows act on: the selected one, or, when the selected row has
-// no entry behind it (no row, a header or empty row), the entry the view shows.
-const CatalogueRecord* StripRecord() {
-    return SelectedRecord();
-}
-
 void ShowInMainArea(const std::string& fileName) {
     TImage& image = MainImage();
     image.hide();
@@ -45,7 +39,7 @@ void ShowEntry() {
 }
 
 void RefreshThumbnails() {
-    const CatalogueRecord* record = StripRecord();
+    const CatalogueRecord* record = SelectedRecord();
     if (!record)
         return;
     TForm1& form = *MainForm();
@@ -73,7 +67,7 @@ void RefreshThumbnails() {
 }
 
 void ShowSlotPicture(int slot) {
-    const CatalogueRecord* record = StripRecord();
+    const CatalogueRecord* record = SelectedRecord();
     if (!record || slot < 1 || slot > SlotCount)
         return;
     const int i = View().ThumbnailPage + slot - 1;
@@ -83,7 +77,7 @@ void ShowSlotPicture(int slot) {
 }
 
 void PageLeft() {
-    if (!StripRecord())
+    if (!SelectedRecord())
         return;
     if (View().ThumbnailPage > 1) {
         --View().ThumbnailPage;
@@ -93,7 +87,7 @@ void PageLeft() {
 }
 
 void PageRight() {
-    const CatalogueRecord* record = StripRecord();
+    const CatalogueRecord* record = SelectedRecord();
     if (!record)
         return;
     if (View().ThumbnailPage + 3 < record->PictureCount) {
@@ -104,7 +98,7 @@ void PageRight() {
 }
 
 void RefreshArrows() {
-    const CatalogueRecord* record = StripRecord();
+    const CatalogueRecord* record = SelectedRecord();
     if (!record)
         return; // no entry on show: the arrows keep what they draw
     TForm1& form = *MainForm();

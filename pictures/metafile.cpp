@@ -6,6 +6,7 @@
 #include "pictures/picturebounds.h"
 
 #include <cmath>
+#include <new>
 
 #include <QPainter>
 #include <QSvgRenderer>
@@ -33,10 +34,25 @@ void TMetafile::LoadFromBytes(std::vector<std::uint8_t> bytes) {
         throw EInvalidGraphic("Metafile is not valid");
     // The widget showing it takes the size, and the print renders it at that size.
     CheckPictureSize(size->width, size->height);
-    const std::optional<MetafileSvg> svg = size->enhanced ? EmfToSvg(bytes) : WmfToSvg(bytes);
-    if (!svg)
-        throw EInvalidGraphic("Metafile is not valid");
-    auto drawing = std::make_shared<QSvgRenderer>(svg->svg);
+    if (const std::uint64_t records = CountMetafileRecords(bytes, size->enhanced);
+        records > MaxMetafileRecords)
+        throw EPictureTooComplex(std::to_string(records) + " records (at most " +
+                                 std::to_string(MaxMetafileRecords) + ")");
+    std::optional<MetafileSvg> svg;
+    std::shared_ptr<QSvgRenderer> drawing;
+    try {
+        svg = size->enhanced ? EmfToSvg(bytes) : WmfToSvg(bytes);
+        if (!svg)
+            throw EInvalidGraphic("Metafile is not valid");
+        // A few records can still make a large drawing (a polygon of a million points).
+        if (svg->svg.size() > MaxMetafileDrawingBytes)
+            throw EPictureTooComplex(
+                "a drawing of " + std::to_string((svg->svg.size() + 999'999) / 1'000'000) +
+                " MB (at most " + std::to_string(MaxMetafileDrawingBytes / 1'000'000) + " MB)");
+        drawing = std::make_shared<QSvgRenderer>(svg->svg);
+    } catch (const std::bad_alloc&) {
+        throw EOutOfMemory();
+    }
     if (!drawing->isValid())
         throw EInvalidGraphic("Metafile is not valid");
     if (!svg->viewBox.isEmpty())

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QImage>
+#include <QRect>
 
 #include "core/errors.h"
 
@@ -32,10 +33,11 @@ public:
     // The bytes of a complete file of the class (what was loaded, unchanged).
     virtual std::vector<std::uint8_t> SaveToBytes() const = 0;
 
-    // Says the picture will be drawn into a rectangle of this size, so it may get ready now: a
-    // JPEG starts decoding on the decode pool, scaled down when the target is smaller. Others
-    // have nothing to do.
-    virtual void PrepareDrawing(QSize target);
+    // Says the picture will be drawn into a rectangle of this size, of which visible (in the
+    // rectangle's coordinates; empty: all of it) shows, so it may get ready now: a JPEG starts
+    // decoding on the decode pool, scaled down when the target is smaller, only the visible
+    // part when drawn at its own size. Others have nothing to do.
+    virtual void PrepareDrawing(QSize target, QRect visible = {});
     // Draws into target (scaled to it, nearest neighbour). A JPEG decodes at its first drawing
     // and may raise EJPEG then, after drawing what it could decode.
     virtual void Draw(QPainter& painter, const QRect& target) = 0;

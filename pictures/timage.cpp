@@ -28,8 +28,15 @@ void TImage::SetStretch(bool stretch) {
 }
 
 void TImage::PrepareDrawing() {
-    if (TGraphic* graphic = picture_.Graphic())
-        graphic->PrepareDrawing(stretch_ ? size() : QSize(graphic->Width(), graphic->Height()));
+    TGraphic* graphic = picture_.Graphic();
+    if (graphic == nullptr)
+        return;
+    // What can ever show of it: the widget's bounds, within its window.
+    QRect visible = rect();
+    if (const QWidget* parent = parentWidget())
+        visible &= QRect(-pos(), parent->size());
+    graphic->PrepareDrawing(stretch_ ? size() : QSize(graphic->Width(), graphic->Height()),
+                            visible.isEmpty() ? QRect(0, 0, 1, 1) : visible);
 }
 
 void TImage::PictureChanged() {

@@ -88,12 +88,9 @@ void TJPEGImage::RaiseDecodeError(int code) const {
         throw EOutOfMemory();
     if (code == JpegTooManyScans || code == JpegTooMuchWork) {
         const EPictureTooComplex refused(
-            code == JpegTooManyScans
-                ? "more than " + std::to_string(MaxJpegScans) + " scans (at most " +
-                      std::to_string(MaxJpegScans) + ")"
-                : "its scans take more than " + std::to_string(MaxJpegBlockVisits) +
-                      " passes over the picture (at most " + std::to_string(MaxJpegBlockVisits) +
-                      ")");
+            code == JpegTooManyScans ? "more than " + std::to_string(MaxJpegScans) + " scans"
+                                     : "its scans pass over the picture's coefficients more than " +
+                                           std::to_string(MaxJpegCoefficientPasses) + " times");
         if (fileName_.empty())
             throw refused;
         throw EPictureTooComplex(refused, PathText(fileName_, fileNameEncoding_));
@@ -126,6 +123,26 @@ QImage TJPEGImage::CompleteImage() {
     if (const int code = decode_->result.get().error; code != 0)
         RaiseDecodeError(code);
     return bitmap_;
+}
+
+bool TJPEGImage::DrawReady() const {
+    return decoded_ || !decode_ ||
+           decode_->result.wait_for(std::chrono::seconds(0)) != std::future_status::timeout;
+}
+
+bool TJPEGImage::DrawWithin(QPainter& painter, const QRect& target,
+                            std::chrono::milliseconds wait) {
+    // A decode asked for earlier runs on the pool; one never asked for is made here, as Draw
+    // would (a deferred decode reports itself as not ready, but has nobody else to run it).
+    if (!decoded_ && decode_ &&
+        decode_->result.wait_for(std::chrono::seconds(0)) == std::future_status::deferred) {
+        Draw(painter, target);
+        return true;
+    }
+    if (!decoded_ && decode_ && decode_->result.wait_for(wait) != std::future_status::ready)
+        return false;
+    Draw(painter, target);
+    return true;
 }
 
 void TJPEGImage::Draw(QPainter& painter, const QRect& target) {

@@ -29,6 +29,10 @@ public:
     // counts; without one the decode is at full size.
     void PrepareDrawing(QSize target, QRect visible = {}) override;
     void Draw(QPainter& painter, const QRect& target) override;
+    bool DrawWithin(QPainter& painter, const QRect& target,
+                    std::chrono::milliseconds wait) override;
+    bool DrawReady() const override;
+    bool DecodeUnshown() const override { return decode_ && !decoded_; }
     // A copy of a scaled picture is decoded afresh at full size.
     std::unique_ptr<TGraphic> Clone() const override;
     // 24-bit RGB, or 8-bit grayscale for grayscale files, at the scale prepared for (the part

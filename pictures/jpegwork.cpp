@@ -1,5 +1,6 @@
 #include "pictures/jpegwork.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -16,12 +17,14 @@ void Fail(jpeg_decompress_struct* info, int code) {
     info->err->error_exit(reinterpret_cast<j_common_ptr>(info));
 }
 
-// Blocks of the current scan in one iMCU row, the unit libjpeg reads a scan in.
-std::int64_t BlocksPerRow(const jpeg_decompress_struct* info) {
+// Coefficients the current scan visits in one iMCU row, the unit libjpeg reads a scan in: its
+// band of each block.
+std::int64_t CoefficientsPerRow(const jpeg_decompress_struct* info) {
+    const std::int64_t band = std::max(1, info->Se - info->Ss + 1);
     if (info->comps_in_scan == 1)
         return std::int64_t{info->cur_comp_info[0]->width_in_blocks} *
-               info->cur_comp_info[0]->v_samp_factor;
-    return std::int64_t{info->MCUs_per_row} * info->blocks_in_MCU;
+               info->cur_comp_info[0]->v_samp_factor * band;
+    return std::int64_t{info->MCUs_per_row} * info->blocks_in_MCU * band;
 }
 
 void Monitor(j_common_ptr common) {
@@ -34,8 +37,8 @@ void Monitor(j_common_ptr common) {
     if (info->input_scan_number > MaxJpegScans)
         Fail(info, JpegTooManyScans);
     if (info->comps_in_scan > 0)
-        monitor->blocksLeft -= BlocksPerRow(info);
-    if (monitor->blocksLeft < 0)
+        monitor->coefficientsLeft -= CoefficientsPerRow(info);
+    if (monitor->coefficientsLeft < 0)
         Fail(info, JpegTooMuchWork);
 }
 
@@ -99,7 +102,7 @@ void InstallJpegWorkMonitor(jpeg_decompress_struct* info, JpegWorkMonitor& monit
             std::int64_t{info->comp_info[c].width_in_blocks} * info->comp_info[c].height_in_blocks;
     monitor.library = {};
     monitor.library.progress_monitor = Monitor;
-    monitor.blocksLeft = blocks * MaxJpegBlockVisits;
+    monitor.coefficientsLeft = blocks * DCTSIZE2 * MaxJpegCoefficientPasses;
     monitor.abandoned = abandoned;
     monitor.reading = false;
     info->progress = &monitor.library;

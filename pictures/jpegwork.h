@@ -15,9 +15,10 @@
 // Scans a file may hold: several times what any real encoder writes.
 inline constexpr int MaxJpegScans = 100;
 
-// Coefficient blocks libjpeg may visit while reading a multi-scan file, counted in visits of
-// every block of the picture: libjpeg's own progressive script visits each block 4 to 6 times.
-inline constexpr int MaxJpegBlockVisits = 32;
+// The coefficients libjpeg may visit while reading a multi-scan file, counted in passes over
+// every coefficient of the picture (a scan visits its band of coefficients in every block of its
+// components): libjpeg's own progressive script makes 2 to 3 such passes.
+inline constexpr int MaxJpegCoefficientPasses = 16;
 
 // Failures of a decode that are no libjpeg message (libjpeg's codes are never negative).
 inline constexpr int JpegTooManyScans = -2;
@@ -31,7 +32,7 @@ int CountJpegScans(std::span<const std::uint8_t> file);
 
 struct JpegWorkMonitor {
     jpeg_progress_mgr library; // first: libjpeg hands back its address
-    std::int64_t blocksLeft = 0;
+    std::int64_t coefficientsLeft = 0;
     const std::atomic<bool>* abandoned = nullptr;
     bool reading = false; // inside jpeg_start_decompress, where a multi-scan file is read
 };

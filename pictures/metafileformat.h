@@ -18,12 +18,12 @@ std::optional<MetafileSize> ReadMetafileSize(std::span<const std::uint8_t> file,
                                              int screenDpi = 96);
 
 // What a metafile may cost. The metafile libraries turn every record into drawing text that Qt
-// SVG then parses into objects of its own, at about a kilobyte a record and tens of microseconds
-// a record each way, so a file of a million small records (16 MB) would take gigabytes and a
-// minute. Drawings made by people and programs (clip art, charts, plans exported from drawing
-// programs) stay well under the limits; the count is taken from the file before any library
-// sees it, the drawing's size after the library has made it.
-inline constexpr std::uint64_t MaxMetafileRecords = 50'000;
+// SVG then parses into objects of its own, at several kilobytes and tens of microseconds a record
+// (an EMF of 50,000 lines took 220 MB and a second to load), so a file of a million small records
+// (16 MB) would take gigabytes and a minute. Clip art, charts and diagrams stay under the limits;
+// the count is taken from the file before any library sees it, the drawing's size after the library
+// has made it.
+inline constexpr std::uint64_t MaxMetafileRecords = 20'000;
 inline constexpr std::int64_t MaxMetafileDrawingBytes = 32'000'000;
 
 // The records of a WMF (after its headers, up to its end record) or an EMF (its header

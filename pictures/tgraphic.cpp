@@ -8,6 +8,11 @@ TGraphic::~TGraphic() = default;
 
 void TGraphic::PrepareDrawing(QSize, QRect) {}
 
+bool TGraphic::DrawWithin(QPainter& painter, const QRect& target, std::chrono::milliseconds) {
+    Draw(painter, target);
+    return true;
+}
+
 void TGraphic::LoadFromFile(const std::string& fileName, TextEncoding nameEncoding) {
     std::vector<std::uint8_t> bytes = ReadPictureFile(fileName, nameEncoding);
     try {

@@ -2,6 +2,7 @@
 // A picture object: one of the picture classes, loaded from a file or from bytes, drawn into a
 // rectangle. A holder (TPicture) owns at most one.
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -41,6 +42,15 @@ public:
     // Draws into target (scaled to it, nearest neighbour). A JPEG decodes at its first drawing
     // and may raise EJPEG then, after drawing what it could decode.
     virtual void Draw(QPainter& painter, const QRect& target) = 0;
+    // Draw for a window that must not wait: a picture whose background decode is not done within
+    // wait draws nothing and returns false (call again once DrawReady() says so). Others draw
+    // as Draw does and return true.
+    virtual bool DrawWithin(QPainter& painter, const QRect& target, std::chrono::milliseconds wait);
+    // Whether a drawing now would find everything it needs, without waiting.
+    virtual bool DrawReady() const { return true; }
+    // Whether the picture still has to be drawn once to show its background decode (or to
+    // report its decoding error).
+    virtual bool DecodeUnshown() const { return false; }
     virtual std::unique_ptr<TGraphic> Clone() const = 0;
     // The drawable pixels, decoding first if needed; a null image when there are none.
     virtual QImage ToImage() = 0;

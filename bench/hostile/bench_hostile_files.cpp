@@ -79,7 +79,7 @@ bool Settled(const ViewDriver& driver) {
         if (const int row = driver.RowOf("Hostile"); row >= 0) {
             start = Clock::now();
             driver.ClickRow(row);
-            driver.PaintNow();
+            driver.Main().repaint();
         }
         bool answered = false;
         QTimer::singleShot(0, [&answered] { answered = true; });

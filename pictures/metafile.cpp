@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "pictures/metafileformat.h"
+#include "pictures/metafilesandbox.h"
 #include "pictures/metafilesvg.h"
 #include "pictures/picturebounds.h"
 
@@ -38,33 +39,35 @@ void TMetafile::LoadFromBytes(std::vector<std::uint8_t> bytes) {
         records > MaxMetafileRecords)
         throw EPictureTooComplex(std::to_string(records) + " records (at most " +
                                  std::to_string(MaxMetafileRecords) + ")");
-    std::optional<MetafileSvg> svg;
+    const std::string tooLarge =
+        "a drawing of more than " + std::to_string(MaxMetafileDrawingBytes / 1'000'000) + " MB";
+    MetafileConversion converted;
     std::shared_ptr<QSvgRenderer> drawing;
     try {
-        svg = size->enhanced ? EmfToSvg(bytes) : WmfToSvg(bytes);
-        if (!svg)
+        converted = ConvertMetafileInChild(bytes, size->enhanced);
+        if (converted.end == MetafileChildEnd::TooLarge ||
+            (converted.svg && converted.svg->svg.size() > MaxMetafileDrawingBytes))
+            throw EPictureTooComplex(tooLarge); // a polygon of a million points, say
+        if (converted.end == MetafileChildEnd::OutOfLimits)
+            throw EPictureTooComplex("drawing it passed the time or memory it may take");
+        if (!converted.svg)
             throw EInvalidGraphic("Metafile is not valid");
-        // A few records can still make a large drawing (a polygon of a million points).
-        if (svg->svg.size() > MaxMetafileDrawingBytes)
-            throw EPictureTooComplex(
-                "a drawing of " + std::to_string((svg->svg.size() + 999'999) / 1'000'000) +
-                " MB (at most " + std::to_string(MaxMetafileDrawingBytes / 1'000'000) + " MB)");
-        drawing = std::make_shared<QSvgRenderer>(svg->svg);
+        drawing = std::make_shared<QSvgRenderer>(converted.svg->svg);
     } catch (const std::bad_alloc&) {
         throw EOutOfMemory();
     }
     if (!drawing->isValid())
         throw EInvalidGraphic("Metafile is not valid");
-    if (!svg->viewBox.isEmpty())
-        drawing->setViewBox(svg->viewBox);
+    if (!converted.svg->viewBox.isEmpty())
+        drawing->setViewBox(converted.svg->viewBox);
 
     int width = size->width;
     int height = size->height;
     // A plain WMF states no size: its logical units, as far as its drawing reaches, count as
     // pixels.
     if (!size->enhanced && width == 0 && height == 0) {
-        width = Pixels(svg->logicalSize.width());
-        height = Pixels(svg->logicalSize.height());
+        width = Pixels(converted.svg->logicalSize.width());
+        height = Pixels(converted.svg->logicalSize.height());
         CheckPictureSize(width, height);
     }
     bytes_ = std::move(bytes);

@@ -75,11 +75,27 @@ void TMetafile::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     height_ = height;
     enhanced_ = size->enhanced;
     drawing_ = std::move(drawing);
+    drawn_ = QImage();
 }
 
 void TMetafile::Draw(QPainter& painter, const QRect& target) {
     if (!drawing_ || target.isEmpty())
         return;
+    // Qt SVG walks every element of the drawing at every paint, a noticeable wait for one of
+    // thousands of records: a drawing of a window's size or less is kept as drawn.
+    constexpr std::int64_t KeptPixels = 1'000'000;
+    if (std::int64_t{target.width()} * target.height() <= KeptPixels) {
+        if (drawn_.size() != target.size()) {
+            drawn_ = QImage(target.size(), QImage::Format_ARGB32_Premultiplied);
+            if (drawn_.isNull())
+                throw EOutOfMemory();
+            drawn_.fill(Qt::transparent);
+            QPainter onDrawn(&drawn_);
+            drawing_->render(&onDrawn, QRectF(drawn_.rect()));
+        }
+        painter.drawImage(target.topLeft(), drawn_);
+        return;
+    }
     painter.save();
     painter.setClipRect(target, Qt::IntersectClip);
     drawing_->render(&painter, QRectF(target));

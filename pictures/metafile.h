@@ -4,6 +4,8 @@
 
 #include "pictures/tgraphic.h"
 
+#include <QImage>
+
 class QSvgRenderer;
 
 class TMetafile : public TGraphic {
@@ -36,4 +38,5 @@ private:
     bool enhanced_ = false;
     // Shared by copies: nothing changes it after the load.
     std::shared_ptr<QSvgRenderer> drawing_;
+    QImage drawn_; // the last drawing of a target no larger than a window, at its size
 };

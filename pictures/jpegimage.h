@@ -49,6 +49,7 @@ public:
     // 1, 2, 4 or 8: the bitmap is the picture's size divided by it, rounded up.
     int ScaleDenominator() const { return scale_; }
     QPoint DecodedOffset() const { return offset_; }
+    QPoint ImageOffset() const override { return offset_; }
 
 private:
     TJPEGImage(const TJPEGImage&) = default;

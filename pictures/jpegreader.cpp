@@ -132,6 +132,7 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
     info->out_color_space = grayscale ? JCS_GRAYSCALE : ink ? JCS_CMYK : JCS_RGB;
     InstallJpegWorkMonitor(info, session->work, control ? control->abandoned : nullptr);
     session->coefficients = JpegMemoryBudget::Instance().Take(WholePictureCoefficientBytes(info));
+    StopIfAbandoned(info); // while it waited for the budget, say
     session->work.reading = true;
     jpeg_start_decompress(info);
     session->work.reading = false;

@@ -107,3 +107,10 @@ void InstallJpegWorkMonitor(jpeg_decompress_struct* info, JpegWorkMonitor& monit
     monitor.reading = false;
     info->progress = &monitor.library;
 }
+
+void StopIfAbandoned(jpeg_decompress_struct* info) {
+    const auto* monitor = reinterpret_cast<const JpegWorkMonitor*>(info->progress);
+    if (monitor != nullptr && monitor->abandoned != nullptr &&
+        monitor->abandoned->load(std::memory_order_relaxed))
+        Fail(info, JpegAbandoned);
+}

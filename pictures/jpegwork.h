@@ -41,3 +41,7 @@ struct JpegWorkMonitor {
 // of the codes above through the decompressor's own error exit. abandoned may be null.
 void InstallJpegWorkMonitor(jpeg_decompress_struct* info, JpegWorkMonitor& monitor,
                             const std::atomic<bool>* abandoned);
+
+// Ends the decode through its error exit when the decode installed with a monitor has been
+// abandoned meanwhile.
+void StopIfAbandoned(jpeg_decompress_struct* info);

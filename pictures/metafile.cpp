@@ -76,6 +76,7 @@ void TMetafile::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     enhanced_ = size->enhanced;
     drawing_ = std::move(drawing);
     drawn_ = QImage();
+    part_ = QRect();
 }
 
 void TMetafile::Draw(QPainter& painter, const QRect& target) {
@@ -102,15 +103,24 @@ void TMetafile::Draw(QPainter& painter, const QRect& target) {
     painter.restore();
 }
 
+void TMetafile::PrepareDrawing(QSize target, QRect visible) {
+    const QRect whole(0, 0, width_, height_);
+    part_ = target == whole.size() && !visible.isEmpty() && !visible.contains(whole)
+                ? visible & whole
+                : QRect();
+}
+
 QImage TMetafile::ToImage() {
     if (!drawing_ || width_ <= 0 || height_ <= 0)
         return {};
-    QImage image(width_, height_, QImage::Format_ARGB32_Premultiplied);
+    const QRect area = part_.isEmpty() ? QRect(0, 0, width_, height_) : part_;
+    QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
-        return {};
+        throw EOutOfMemory();
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    Draw(painter, image.rect());
+    painter.translate(-area.topLeft());
+    Draw(painter, QRect(0, 0, width_, height_));
     return image;
 }
 

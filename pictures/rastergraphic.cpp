@@ -18,6 +18,19 @@ void RasterGraphic::LoadFromBytes(std::vector<std::uint8_t> bytes) {
         data->decoded = true;
     }
     data_ = std::move(data);
+    part_ = QRect();
+}
+
+void RasterGraphic::PrepareDrawing(QSize target, QRect visible) {
+    const QRect whole(QPoint(0, 0), Image().size());
+    part_ = target == whole.size() && !visible.isEmpty() && !visible.contains(whole)
+                ? visible & whole
+                : QRect();
+}
+
+QImage RasterGraphic::ToImage() {
+    const QImage image = Image();
+    return part_.isEmpty() ? image : image.copy(part_);
 }
 
 std::vector<std::uint8_t> RasterGraphic::SaveToBytes() const {

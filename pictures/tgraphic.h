@@ -57,6 +57,9 @@ public:
     // The same for a copy that must be complete (the printed page): a decoding failure is
     // raised every time, not only at the first drawing.
     virtual QImage CompleteImage() { return ToImage(); }
+    // Where ToImage's pixels lie in the picture when drawing was prepared for a visible part
+    // only, and they hold just that part (a JPEG, a metafile or a bitmap at its own size).
+    virtual QPoint ImageOffset() const { return {}; }
 
 protected:
     TGraphic() = default;

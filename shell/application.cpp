@@ -1,13 +1,12 @@
-#include "app/application.h"
+#include "shell/application.h"
 
-#include "app/errorreport.h"
+#include "shell/errorreport.h"
 
 #include <QHelpEvent>
 #include <QProxyStyle>
 #include <QToolTip>
 #include <QWidget>
 #include <cctype>
-#include <vector>
 
 namespace {
 constexpr int TooltipDelayMs = 500;
@@ -16,12 +15,6 @@ constexpr int TooltipDisplayMs = 2500;
 QString& Title() {
     static QString title;
     return title;
-}
-
-// By window number; as long as the highest number registered.
-std::vector<TForm*>& Forms() {
-    static std::vector<TForm*> forms;
-    return forms;
 }
 
 class TooltipStyle : public QProxyStyle {
@@ -89,16 +82,4 @@ void SetApplicationTitle(const QString& title) {
 void InstallTooltipTiming(QApplication& application) {
     application.setStyle(new TooltipStyle);
     application.installEventFilter(new TooltipTimer(&application));
-}
-
-TForm* Form(Window window) {
-    const auto number = static_cast<std::size_t>(window);
-    return number < Forms().size() ? Forms()[number] : nullptr;
-}
-
-void RegisterForm(Window window, TForm* form) {
-    const auto number = static_cast<std::size_t>(window);
-    if (number >= Forms().size())
-        Forms().resize(number + 1, nullptr);
-    Forms()[number] = form;
 }

@@ -1,15 +1,12 @@
 #pragma once
-// The application object's program-wide settings and the fixed window set.
+// The application object and the program's title.
 
-#include "app/throwawaysettings.h"
-#include "app/window.h"
+#include "shell/throwawaysettings.h"
 
 #include <QApplication>
 #include <QString>
 #include <string>
 #include <string_view>
-
-class TForm;
 
 // The application object. Whatever escapes an event handler of any widget ends in the error
 // report instead of unwinding through the event loop. Whatever Qt keeps in settings lives
@@ -33,10 +30,3 @@ void SetApplicationTitle(const QString& title);
 
 // Tooltips rest 500 ms before showing, stay 2500 ms, and move at once to the next control.
 void InstallTooltipTiming(QApplication& application);
-
-// The window set; null before the window is created.
-TForm* Form(Window window);
-void RegisterForm(Window window, TForm* form);
-
-// A modal dialog of the program's own: caption the title, no icon, the text, one "OK" button.
-void PlainMessage(const QString& text);

@@ -7,6 +7,7 @@
 #include "skin/tbutton.h"
 #include "skin/tcoolform.h"
 #include "skin/tedit.h"
+#include "skin/timage.h"
 #include "skin/tlabel.h"
 #include "skin/tlistbox.h"
 #include "skin/ttimer.h"

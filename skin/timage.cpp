@@ -1,7 +1,7 @@
-#include "pictures/timage.h"
+#include "skin/timage.h"
 
-#include "app/errorreport.h"
-#include "pictures/clickareaaccessible.h"
+#include "shell/errorreport.h"
+#include "skin/clickareaaccessible.h"
 
 #include <QAccessible>
 #include <QMouseEvent>

@@ -6,11 +6,11 @@
 // reachable (CUPS_SERVER leads nowhere), so a print can only fail; saves stay in the run's
 // folder.
 
-#include "app/application.h"
 #include "app/windowset.h"
 #include "bench/hostile/hostilefiles.h"
 #include "bench/pictureview/processmemory.h"
 #include "mainwindow/tform1.h"
+#include "shell/application.h"
 #include "tests/randomuse/randomuser.h"
 
 #include <QCoreApplication>
@@ -87,7 +87,7 @@ protected:
             WindowSet windows;
             user.Start(Actions, [&](int done) {
                 // Measured between actions with no modal window up, every 250 for the record.
-                if (done >= nextSample && RandomUser::TargetWindow() == MainForm()) {
+                if (done >= nextSample && RandomUser::TargetWindow() == Form(Window::Main)) {
                     const double resident = ResidentMb();
                     std::printf("resident after %d actions: %.1f MB\n", done, resident);
                     baseline = baseline < 0 ? resident : baseline;

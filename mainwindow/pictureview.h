@@ -2,6 +2,8 @@
 // The picture view: the shown entry's main picture centred in the main picture area, and the
 // four-slot thumbnail strip with its paging arrows.
 
+#include "catalogue/pictureframe.h"
+
 #include <QRect>
 #include <array>
 #include <string>
@@ -11,10 +13,8 @@ struct ViewState;
 class TImage;
 class TitleListSelection;
 
-// The rectangle the main picture is centred on: the frame every picture is made to fit.
-inline constexpr int MainPictureWidth = 529;
-inline constexpr int MainPictureHeight = 450;
-inline const QRect MainPictureArea(18, 20, MainPictureWidth, MainPictureHeight);
+// The rectangle the main picture is centred on.
+inline const QRect MainPictureArea(18, 20, PictureFrameWidth, PictureFrameHeight);
 
 // Where a picture of the given size goes: centred on the area, never scaled, the odd pixel
 // to the right and bottom; larger pictures overhang on both sides.

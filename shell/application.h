@@ -1,6 +1,7 @@
 #pragma once
 // The application object and the program's title.
 
+#include "shell/applicationtitle.h"
 #include "shell/throwawaysettings.h"
 
 #include <QApplication>
@@ -19,14 +20,6 @@ public:
 private:
     ThrowawaySettings settings_;
 };
-
-// The title from the program file's path: drop everything up to the last separator, cut at
-// the first ".", lower-case every character after the first.
-std::string TitleFromProgramPath(std::string_view path);
-
-// The title the whole program shows (caption of message boxes and the taskbar entry).
-QString ApplicationTitle();
-void SetApplicationTitle(const QString& title);
 
 // Tooltips rest 500 ms before showing, stay 2500 ms, and move at once to the next control.
 void InstallTooltipTiming(QApplication& application);

@@ -3,7 +3,7 @@
 #include "core/cp1250.h"
 #include "core/errors.h"
 #include "core/files.h"
-#include "shell/application.h"
+#include "shell/applicationtitle.h"
 
 #include <QMessageBox>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "shell/plainmessage.h"
 
-#include "shell/application.h"
+#include "shell/applicationtitle.h"
 
 #include <QDialog>
 #include <QGuiApplication>

@@ -13,6 +13,7 @@
 // Inside, not for other folders: the tooltip timing's style and filter, the X server queries.
 
 #include "shell/application.h"
+#include "shell/applicationtitle.h"
 #include "shell/errorreport.h"
 #include "shell/plainmessage.h"
 #include "shell/sessionplatform.h"

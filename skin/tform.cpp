@@ -1,9 +1,10 @@
 #include "skin/tform.h"
 
 #include "core/errors.h"
-#include "shell/application.h"
+#include "shell/applicationtitle.h"
 #include "shell/errorreport.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>

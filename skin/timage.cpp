@@ -1,18 +1,11 @@
 #include "skin/timage.h"
 
 #include "shell/errorreport.h"
-#include "skin/clickareaaccessible.h"
 
-#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {
-    static const bool clickAreasAccessible = [] {
-        QAccessible::installFactory(&ClickAreaAccessible);
-        return true;
-    }();
-    Q_UNUSED(clickAreasAccessible);
     picture_.OnChange = [this] { PictureChanged(); };
 }
 

@@ -10,9 +10,7 @@
 //   TMetafile     WMF and EMF files, drawn through libemf2svg / libwmf and Qt SVG
 //   FileFormats   the process-wide list of formats by extension (the save dialog's filter)
 //   EncodeJpeg    writes an image as a JPEG file (tests, benchmarks and the artwork generator)
-//   TImage        the image widget: draws its picture and takes the clicks on it
 //
-//   SetReportOrder  the order in which image widgets report decoding errors
 //
 // Inside, not for other folders: the BMP, ICO and metafile readers, the libjpeg reader and its
 // error handling, the bounds on size and work, the decode pool, the scale rule and the decodes
@@ -24,7 +22,5 @@
 #include "pictures/jpegencoder.h"
 #include "pictures/jpegimage.h"
 #include "pictures/metafile.h"
-#include "pictures/orderedreports.h"
 #include "pictures/picture.h"
 #include "pictures/tgraphic.h"
-#include "pictures/timage.h"

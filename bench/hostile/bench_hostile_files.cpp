@@ -10,13 +10,14 @@
 // machine.
 //   bench_hostile_files [--address-space GB] [CASE...]   every case when none is named
 
-#include "app/application.h"
-#include "app/errorreport.h"
 #include "bench/hostile/hostilefiles.h"
 #include "bench/pictureview/processmemory.h"
 #include "bench/pictureview/viewdriver.h"
 #include "mainwindow/tform1.h"
 #include "pictures/pictures.h"
+#include "shell/application.h"
+#include "shell/errorreport.h"
+#include "skin/timage.h"
 #include "skin/tlistbox.h"
 
 #include <chrono>

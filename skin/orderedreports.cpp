@@ -1,7 +1,7 @@
-#include "pictures/orderedreports.h"
+#include "skin/orderedreports.h"
 
-#include "app/errorreport.h"
-#include "pictures/timage.h"
+#include "shell/errorreport.h"
+#include "skin/timage.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,12 +1,10 @@
-#include "pictures/timage.h"
+#include "skin/timage.h"
 
-#include "app/errorreport.h"
-#include "pictures/clickareaaccessible.h"
-#include "pictures/orderedreports.h"
+#include "shell/errorreport.h"
+#include "skin/orderedreports.h"
 
 #include <chrono>
 
-#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -31,11 +29,6 @@ std::chrono::milliseconds WaitLeft() {
 } // namespace
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {
-    static const bool clickAreasAccessible = [] {
-        QAccessible::installFactory(&ClickAreaAccessible);
-        return true;
-    }();
-    Q_UNUSED(clickAreasAccessible);
     picture_.OnChange = [this] { PictureChanged(); };
 }
 

@@ -1,9 +1,9 @@
-#include "app/errorreport.h"
 #include "core/errors.h"
 #include "pictures/jpegbitmaps.h"
 #include "pictures/jpegmemorybudget.h"
 #include "pictures/picturebounds.h"
-#include "pictures/timage.h"
+#include "shell/errorreport.h"
+#include "skin/timage.h"
 #include "tests/pictures/testpictures.h"
 
 #include <QApplication>

@@ -175,11 +175,10 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
         if (got == 0)
             ERREXIT(info, JERR_BAD_STATE);
     }
-    if (part.cropped) {
-        // Rows below the part are never read; the decompressor goes without its last steps.
-        jpeg_destroy_decompress(info);
-        return 0;
-    }
+    // The rows below the part are read but not made into pixels, so that faulty data there is
+    // reported as it would be for the whole picture.
+    if (const JDIMENSION below = info->output_height - info->output_scanline; below > 0)
+        jpeg_skip_scanlines(info, below);
     jpeg_finish_decompress(info);
     jpeg_destroy_decompress(info);
     return 0;

@@ -91,6 +91,21 @@ void InstallTooltipTiming(QApplication& application) {
     application.installEventFilter(new TooltipTimer(&application));
 }
 
+namespace {
+std::function<void()>& CloseAction() {
+    static std::function<void()> action;
+    return action;
+}
+} // namespace
+
+void SetMainWindowCloseAction(std::function<void()> action) {
+    CloseAction() = std::move(action);
+}
+
+const std::function<void()>& MainWindowCloseAction() {
+    return CloseAction();
+}
+
 TForm* Form(Window window) {
     const auto number = static_cast<std::size_t>(window);
     return number < Forms().size() ? Forms()[number] : nullptr;

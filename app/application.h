@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,11 @@ void SetApplicationTitle(const QString& title);
 
 // Tooltips rest 500 ms before showing, stay 2500 ms, and move at once to the next control.
 void InstallTooltipTiming(QApplication& application);
+
+// What the main window's close does instead of ending the program (a kiosk returns to its
+// start); without one set, the close ends the program.
+void SetMainWindowCloseAction(std::function<void()> action);
+const std::function<void()>& MainWindowCloseAction();
 
 // The window set; null before the window is created.
 TForm* Form(Window window);

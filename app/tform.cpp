@@ -90,6 +90,10 @@ void TForm::Close() {
         modalLoop_->exit(0);
         return;
     }
+    if (Form(Window::Main) == this && MainWindowCloseAction()) {
+        MainWindowCloseAction()();
+        return;
+    }
     if (Form(Window::Main) == this) {
         // Posted, so the handler that asked for it finishes first. exit, not quit: quit would
         // first ask every window to close, and the hidden ones refuse.

@@ -1,7 +1,9 @@
 #include "mainwindow/savecopy.h"
 
+#include "app/application.h"
 #include "core/errors.h"
 #include "core/files.h"
+#include "mainwindow/savefolders.h"
 #include "mainwindow/savenames.h"
 #include "mainwindow/tform1.h"
 #include "mainwindow/tsavepicturedialog.h"
@@ -10,6 +12,17 @@
 #include <optional>
 
 void Image8Click() {
+    const SavePolicy& policy = TheSavePolicy();
+    if (policy.disabled) {
+        PlainMessage(QStringLiteral("Ezen a gépen nem lehet képet menteni."));
+        return;
+    }
+    if (policy.lockedDown && PresentSaveFolders(policy).empty()) {
+        PlainMessage(policy.folders.empty()
+                         ? QStringLiteral("A mentéshez csatlakoztasson egy USB-meghajtót.")
+                         : QStringLiteral("A mentés helye most nem érhető el."));
+        return;
+    }
     const ViewState& view = View();
     // Before the first picture the source would be the start folder itself; there is nothing
     // to name or copy yet.
@@ -26,7 +39,7 @@ void Image8Click() {
     if (confirmed) {
         // The chosen path stays in the file system's own encoding: the name rules change
         // ASCII letters only, so they read the same in either.
-        target = SaveTargetPath(dialog.ChosenPath().toStdString());
+        target = dialog.Target();
         failure = files::CopyFileReplacing(source, target);
     }
     // The dialog may have moved the current directory; every relative path depends on it.

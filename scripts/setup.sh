@@ -2,7 +2,7 @@
 
 VENDRAL_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev libxcb1-dev libjpeg62-turbo-dev libgtest-dev
+    qt6-base-dev libgl-dev libxcb1-dev libsystemd-dev libjpeg62-turbo-dev libgtest-dev
     fonts-ebgaramond qt6-image-formats-plugins
     qt6-svg-dev libemf2svg-dev libwmf-dev
 )

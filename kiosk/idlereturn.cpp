@@ -1,0 +1,112 @@
+#include "kiosk/idlereturn.h"
+
+#include "app/application.h"
+#include "app/tform.h"
+#include "catalogue/catalogue.h"
+#include "kiosk/windowsunwind.h"
+#include "mainwindow/startstate.h"
+#include "mainwindow/viewstate.h"
+#include "windows/tform8.h"
+
+#include <QApplication>
+#include <QThread>
+
+namespace {
+constexpr int UnwindStepMs = 10;
+
+bool IsInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::Wheel:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Greeting() {
+    return Form(Window::Splash)->isVisible() || Form(Window::Introduction)->isVisible();
+}
+} // namespace
+
+IdleReturn::IdleReturn(int idleSeconds, QObject* parent) : QObject(parent) {
+    idle_.setSingleShot(true);
+    idle_.setInterval(idleSeconds * 1000);
+    connect(&idle_, &QTimer::timeout, this, &IdleReturn::Pause);
+    qApp->installEventFilter(this);
+    // The count starts once start-up has shown the main window (the catalogue is read then).
+    Form(Window::Main)->installEventFilter(this);
+}
+
+IdleReturn::~IdleReturn() = default;
+
+bool IdleReturn::eventFilter(QObject* watched, QEvent* event) {
+    if (IsInput(event->type())) {
+        if (catalogue_)
+            idle_.start();
+    } else if (event->type() == QEvent::Show && watched == Form(Window::Main) && !catalogue_) {
+        catalogue_ = std::make_unique<CatalogueWatch>(View().StartDirectory);
+        idle_.start();
+    }
+    return false;
+}
+
+void IdleReturn::Pause() {
+    if (returning_)
+        return;
+    std::optional<Catalogue> changed = catalogue_->ReadIfChanged();
+    if (changed)
+        TheCatalogue() = std::move(*changed);
+    // Nothing open but the greeting, nothing moved: the next visitor already meets the start.
+    const bool somethingOpen = QApplication::activeModalWidget() && !Greeting();
+    if (!changed && !somethingOpen && !QApplication::activePopupWidget() && MainWindowAtStart()) {
+        idle_.start();
+        return;
+    }
+    Begin();
+}
+
+void IdleReturn::ReturnNow() {
+    if (!returning_)
+        Begin();
+}
+
+void IdleReturn::Begin() {
+    returning_ = true;
+    idle_.stop();
+    QTimer::singleShot(0, this, &IdleReturn::Unwind);
+}
+
+void IdleReturn::Unwind() {
+    // Each window closed ends its modal loop; the handler that opened it then finishes
+    // before control is back in the main loop, where the start is made.
+    if (CloseTopWindow() || QThread::currentThread()->loopLevel() > 1) {
+        QTimer::singleShot(UnwindStepMs, this, &IdleReturn::Unwind);
+        return;
+    }
+    RunHandler([] { ReturnMainWindowToStart(); });
+    // A window a visitor dragged away reopens where it first appears.
+    for (int number = static_cast<int>(Window::Main) + 1;; ++number) {
+        TForm* form = Form(static_cast<Window>(number));
+        if (!form)
+            break;
+        if (!form->isVisible() && form->HasBeenPlaced())
+            form->move(form->FirstPlacement());
+    }
+    static_cast<TForm8*>(Form(Window::Introduction))->prevClick();
+    returning_ = false;
+    idle_.start();
+    ShowStart();
+}
+
+void IdleReturn::ShowStart() {
+    const unsigned greeting = ++greeting_;
+    RunHandler([] { Form(Window::Splash)->ShowModal(); });
+    if (returning_ || greeting != greeting_)
+        return;
+    RunHandler([] { Form(Window::Introduction)->ShowModal(); });
+}

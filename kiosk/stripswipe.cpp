@@ -1,0 +1,45 @@
+#include "kiosk/stripswipe.h"
+
+#include "app/errorreport.h"
+#include "mainwindow/pictureview.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+#include <cstdlib>
+
+namespace {
+// Far enough that a tap that slides a little is still a tap.
+constexpr int SwipeDistance = 40;
+} // namespace
+
+StripSwipe::StripSwipe(QWidget* window, QRect strip, QObject* parent)
+    : QObject(parent), window_(window), strip_(strip) {}
+
+bool StripSwipe::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseMove)
+        return false;
+    if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != window_)
+        return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint global = mouse->globalPosition().toPoint();
+    const bool onBackground = watched == window_;
+    if (type == QEvent::MouseButtonPress) {
+        if (mouse->button() != Qt::LeftButton || !strip_.contains(window_->mapFromGlobal(global)))
+            return false;
+        tracking_ = true;
+        start_ = global;
+        return onBackground;
+    }
+    if (!tracking_)
+        return false;
+    if (type == QEvent::MouseMove)
+        return onBackground;
+    tracking_ = false;
+    const QPoint moved = global - start_;
+    if (std::abs(moved.x()) < SwipeDistance || std::abs(moved.x()) < 2 * std::abs(moved.y()))
+        return false;
+    RunHandler([left = moved.x() < 0] { left ? PageRight() : PageLeft(); });
+    return true;
+}

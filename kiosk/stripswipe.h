@@ -1,0 +1,26 @@
+#pragma once
+// A sideways swipe across the main window's thumbnail strip pages it, as the arrows do: a
+// finger moving left shows the next pictures, moving right the previous ones. A press on the
+// strip's background would otherwise start dragging the window, and a swipe that ends on a
+// thumbnail would count as its click; the swipe takes both.
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+class QWidget;
+
+class StripSwipe : public QObject {
+public:
+    // strip: the strip's area in the window's client coordinates.
+    StripSwipe(QWidget* window, QRect strip, QObject* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* window_;
+    QRect strip_;
+    bool tracking_ = false;
+    QPoint start_;
+};

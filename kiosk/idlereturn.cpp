@@ -1,6 +1,7 @@
 #include "kiosk/idlereturn.h"
 
 #include "app/application.h"
+#include "app/errorreport.h"
 #include "app/tform.h"
 #include "catalogue/catalogue.h"
 #include "kiosk/windowsunwind.h"
@@ -105,8 +106,14 @@ void IdleReturn::Unwind() {
 
 void IdleReturn::ShowStart() {
     const unsigned greeting = ++greeting_;
-    RunHandler([] { Form(Window::Splash)->ShowModal(); });
-    if (returning_ || greeting != greeting_)
-        return;
-    RunHandler([] { Form(Window::Introduction)->ShowModal(); });
+    // Made before the main window, these lie below it in the X stack, and without a window
+    // manager nobody raises a window as it is mapped.
+    for (Window window : {Window::Splash, Window::Introduction}) {
+        RunHandler([window] {
+            Form(window)->raise();
+            Form(window)->ShowModal();
+        });
+        if (returning_ || greeting != greeting_)
+            return;
+    }
 }

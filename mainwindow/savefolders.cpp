@@ -124,7 +124,12 @@ std::string ExistingTarget(const std::string& path) {
     struct stat status {};
     if (lstat(path.c_str(), &status) == 0)
         return path;
-    return files::Resolve(path).value_or(std::string());
+    // The resolver hands back the path itself when looking fails for any other reason than
+    // absence (a name too long, say), so that opening reports that reason.
+    const std::optional<std::string> resolved = files::Resolve(path);
+    if (resolved && lstat(resolved->c_str(), &status) == 0)
+        return *resolved;
+    return {};
 }
 
 std::string FreeTargetName(const std::string& path) {

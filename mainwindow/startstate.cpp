@@ -24,6 +24,8 @@ void ReturnMainWindowToStart() {
     form.ListBox1->SelectRow(0);
     ShowEntry();
     RefreshArrows();
-    // The faces last: a face that fails to load leaves everything else at the start.
-    RadioImage1Click();
+    // The faces last: a face that fails to load leaves everything else at the start. In mode 1
+    // they stay as they are, the window's own faces when nobody has chosen a mode yet.
+    if (View().SearchMode != 1)
+        RadioImage1Click();
 }

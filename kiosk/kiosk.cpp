@@ -72,9 +72,8 @@ Kiosk::Kiosk(const CommandLine& commandLine, std::unique_ptr<HangGuard> guard)
     if (commandLine.touch) {
         QGuiApplication::setOverrideCursor(Qt::BlankCursor);
         TForm1& form = *MainForm();
-        QRect strip = form.Image5->geometry() | form.Image6->geometry();
-        for (const QRect& box : form.imageprevBoxes)
-            strip |= box;
+        std::vector<QWidget*> strip{form.Image5, form.Image6};
+        strip.insert(strip.end(), form.imageprev.begin(), form.imageprev.end());
         qApp->installEventFilter(new StripSwipe(&form, strip, this));
     }
 }

@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QWidget>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -12,8 +13,11 @@ namespace {
 constexpr int SwipeDistance = 40;
 } // namespace
 
-StripSwipe::StripSwipe(QWidget* window, QRect strip, QObject* parent)
-    : QObject(parent), window_(window), strip_(strip) {}
+StripSwipe::StripSwipe(QWidget* window, std::vector<QWidget*> controls, QObject* parent)
+    : QObject(parent), window_(window), controls_(std::move(controls)) {
+    for (const QWidget* control : controls_)
+        strip_ |= control->geometry();
+}
 
 bool StripSwipe::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
@@ -24,7 +28,10 @@ bool StripSwipe::eventFilter(QObject* watched, QEvent* event) {
         return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint global = mouse->globalPosition().toPoint();
-    const bool onBackground = watched == window_;
+    // Thumbnails and arrows take their clicks; everything else there is background, where a
+    // press would start dragging the window.
+    const bool onBackground =
+        std::find(controls_.begin(), controls_.end(), watched) == controls_.end();
     if (type == QEvent::MouseButtonPress) {
         if (mouse->button() != Qt::LeftButton || !strip_.contains(window_->mapFromGlobal(global)))
             return false;

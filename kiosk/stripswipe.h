@@ -7,19 +7,21 @@
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <vector>
 
 class QWidget;
 
 class StripSwipe : public QObject {
 public:
-    // strip: the strip's area in the window's client coordinates.
-    StripSwipe(QWidget* window, QRect strip, QObject* parent = nullptr);
+    // controls: the strip's thumbnails and arrows; the strip is the area they span.
+    StripSwipe(QWidget* window, std::vector<QWidget*> controls, QObject* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* window_;
+    std::vector<QWidget*> controls_;
     QRect strip_;
     bool tracking_ = false;
     QPoint start_;

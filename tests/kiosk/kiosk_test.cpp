@@ -12,6 +12,8 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <sys/socket.h>
+#include <sys/un.h>
 
 namespace {
 
@@ -185,7 +187,15 @@ TEST_F(Kiosk, ANewCatalogueIsShownAfterTheNextReturnAndABrokenOneNever) {
 
 TEST_F(Kiosk, TheSaveDialogNeitherChangesFilesNorLeavesItsFolder) {
     std::ofstream(Path("usb/kep.jpg").toStdString()) << "visitor's";
+    // As systemd runs the unit (Type=notify, WatchdogSec=2): readiness once, then pings.
+    const int manager = socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK, 0);
+    sockaddr_un address{AF_UNIX, {}};
+    qstrncpy(address.sun_path, Path("runtime/notify").toLocal8Bit(), sizeof address.sun_path);
+    ASSERT_EQ(bind(manager, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    environment_.insert("NOTIFY_SOCKET", address.sun_path);
+    environment_.insert("WATCHDOG_USEC", "2000000");
     ASSERT_NO_FATAL_FAILURE(LaunchKiosk({"--save-to", Path("usb")}));
+
     ClickAt(Save);
     ASSERT_TRUE(QTest::qWaitFor([&] { return WindowCount() == 2; }));
     // A right click on the file list opens no menu (rename, delete, new folder, hidden files).
@@ -211,6 +221,13 @@ TEST_F(Kiosk, TheSaveDialogNeitherChangesFilesNorLeavesItsFolder) {
     std::ifstream kept(Path("usb/kep.jpg").toStdString());
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "visitor's");
     EXPECT_TRUE(QFile::exists(Path("usb/kep-2.jpg")));
+    QStringList told;
+    char message[64];
+    for (ssize_t size; (size = recv(manager, message, sizeof message, 0)) > 0;)
+        told << QString::fromLatin1(message, size);
+    close(manager);
+    EXPECT_EQ(told.count("READY=1"), 1) << told.join(' ').toStdString();
+    EXPECT_GE(told.count("WATCHDOG=1"), 2) << told.join(' ').toStdString();
 }
 
 // The viewer process the session script runs now (0 while none runs).

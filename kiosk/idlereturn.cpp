@@ -11,9 +11,11 @@
 
 #include <QApplication>
 #include <QThread>
+#include <sys/stat.h>
 
 namespace {
 constexpr int UnwindStepMs = 10;
+constexpr int FolderCheckMs = 1000;
 
 bool IsInput(QEvent::Type type) {
     switch (type) {
@@ -38,6 +40,8 @@ IdleReturn::IdleReturn(int idleSeconds, QObject* parent) : QObject(parent) {
     idle_.setSingleShot(true);
     idle_.setInterval(idleSeconds * 1000);
     connect(&idle_, &QTimer::timeout, this, &IdleReturn::Pause);
+    folderCheck_.setInterval(FolderCheckMs);
+    connect(&folderCheck_, &QTimer::timeout, this, &IdleReturn::CheckFolder);
     qApp->installEventFilter(this);
     // The count starts once start-up has shown the main window (the catalogue is read then).
     Form(Window::Main)->installEventFilter(this);
@@ -52,6 +56,7 @@ bool IdleReturn::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::Show && watched == Form(Window::Main) && !catalogue_) {
         catalogue_ = std::make_unique<CatalogueWatch>(View().StartDirectory);
         idle_.start();
+        folderCheck_.start();
     }
     return false;
 }
@@ -59,16 +64,28 @@ bool IdleReturn::eventFilter(QObject* watched, QEvent* event) {
 void IdleReturn::Pause() {
     if (returning_)
         return;
-    std::optional<Catalogue> changed = catalogue_->ReadIfChanged();
-    if (changed)
-        TheCatalogue() = std::move(*changed);
+    if (std::optional<Catalogue> changed = catalogue_->ReadIfChanged())
+        newCatalogue_ = std::make_unique<Catalogue>(std::move(*changed));
     // Nothing open but the greeting, nothing moved: the next visitor already meets the start.
     const bool somethingOpen = QApplication::activeModalWidget() && !Greeting();
-    if (!changed && !somethingOpen && !QApplication::activePopupWidget() && MainWindowAtStart()) {
+    if (!newCatalogue_ && !somethingOpen && !QApplication::activePopupWidget() &&
+        MainWindowAtStart()) {
         idle_.start();
         return;
     }
     Begin();
+}
+
+void IdleReturn::CheckFolder() {
+    // A folder replaced by a rename (vendral-make --force) is deleted at once: the pictures
+    // the shown catalogue names are gone with it, so the new one cannot wait for the pause.
+    struct stat folder {};
+    if (returning_ || (stat(".", &folder) == 0 && folder.st_nlink > 0))
+        return;
+    if (std::optional<Catalogue> changed = catalogue_->ReadIfChanged()) {
+        newCatalogue_ = std::make_unique<Catalogue>(std::move(*changed));
+        Begin();
+    }
 }
 
 void IdleReturn::ReturnNow() {
@@ -88,6 +105,11 @@ void IdleReturn::Unwind() {
     if (CloseTopWindow() || QThread::currentThread()->loopLevel() > 1) {
         QTimer::singleShot(UnwindStepMs, this, &IdleReturn::Unwind);
         return;
+    }
+    // The windows that were open may have looked at the old catalogue until they closed.
+    if (newCatalogue_) {
+        TheCatalogue() = std::move(*newCatalogue_);
+        newCatalogue_.reset();
     }
     RunHandler([] { ReturnMainWindowToStart(); });
     // A window a visitor dragged away reopens where it first appears.

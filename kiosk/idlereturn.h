@@ -24,12 +24,16 @@ protected:
 
 private:
     void Pause();
+    void CheckFolder();
     void Begin();
     void Unwind();
     void ShowStart();
 
     QTimer idle_;
+    QTimer folderCheck_;
     std::unique_ptr<CatalogueWatch> catalogue_;
+    // Read at the pause, put in place once everything open has closed.
+    std::unique_ptr<Catalogue> newCatalogue_;
     bool returning_ = false;
     // Counts the greetings shown, so a greeting cut short by the next return stops there.
     unsigned greeting_ = 0;

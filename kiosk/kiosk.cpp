@@ -61,6 +61,7 @@ std::unique_ptr<HangGuard> PrepareKiosk(const CommandLine& commandLine) {
 Kiosk::Kiosk(const CommandLine& commandLine, std::unique_ptr<HangGuard> guard)
     : heartbeat_(new Heartbeat(std::move(guard), this)),
       idleReturn_(new IdleReturn(commandLine.idleSeconds, this)) {
+    ReleaseScreenQuery();
     heartbeat_->ReadyWhenPainted(Form(Window::Splash));
     SetMainWindowCloseAction([this] { idleReturn_->ReturnNow(); });
 

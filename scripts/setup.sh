@@ -11,6 +11,9 @@ VENDRAL_TEST_PACKAGES=(
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libjpeg-turbo-progs
     desktop-file-utils appstream groff-base dpkg-dev file qt6-wayland
     clang libclang-rt-14-dev
+    # Debian's desktop default, with which Qt launches a session bus of its own on a bare X
+    # server: the kiosk tests check that the viewer never does.
+    dbus-x11
 )
 
 vendral_install() {

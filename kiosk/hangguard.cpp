@@ -1,5 +1,6 @@
 #include "kiosk/hangguard.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -19,21 +20,27 @@ namespace {
     if (getppid() != program)
         _exit(0);
     char ticks[64];
+    // The first tick comes once the windows are built, which a slow machine under load may
+    // take longer for than a frozen window is given.
+    constexpr int StartUpSeconds = 60;
+    bool started = false;
     for (;;) {
         pollfd waiting{connection, POLLIN, 0};
-        const int ready = poll(&waiting, 1, limitSeconds * 1000);
+        const int wait = started ? limitSeconds : std::max(limitSeconds, StartUpSeconds);
+        const int ready = poll(&waiting, 1, wait * 1000);
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready == 0) {
             std::fprintf(stderr,
                          "vendral: the window has not answered for %d s; ending the program\n",
-                         limitSeconds);
+                         wait);
             kill(program, SIGKILL);
             _exit(0);
         }
         const ssize_t got = read(connection, ticks, sizeof ticks);
         if (got <= 0 && !(got < 0 && errno == EINTR))
             _exit(0); // the program has ended
+        started = true;
     }
 }
 } // namespace

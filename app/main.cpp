@@ -1,14 +1,11 @@
 // The program: reads its options, builds the window set, shows the main window, runs the event
 // loop.
 
-#include "app/application.h"
-#include "app/sessionplatform.h"
-#include "app/tform.h"
-#include "app/windowfocus.h"
 #include "app/windowset.h"
+#include "app/windowtable.h"
 #include "kiosk/kiosk.h"
-#include "kiosk/sessionbus.h"
-#include "kiosk/stopsignals.h"
+#include "shell/shell.h"
+#include "skin/tform.h"
 
 #include <cstdio>
 
@@ -25,8 +22,12 @@ int main(int argc, char** argv) {
     PreferX11OnWayland();
     UseOnlyARunningSessionBus();
     std::unique_ptr<HangGuard> guard;
-    if (commandLine.kiosk)
-        guard = PrepareKiosk(commandLine);
+    if (commandLine.kiosk) {
+        std::vector<KioskWindow> windowClasses;
+        for (const WindowEntry& entry : WindowTable())
+            windowClasses.push_back({entry.window, entry.className});
+        guard = PrepareKiosk(commandLine, windowClasses);
+    }
 
     // The toolkit sees its own options only.
     std::vector<std::string> toolkitArguments = commandLine.toolkitArguments;
@@ -45,9 +46,10 @@ int main(int argc, char** argv) {
     StopSignals stopSignals;
     std::unique_ptr<Kiosk> kiosk;
     if (commandLine.kiosk)
-        kiosk = std::make_unique<Kiosk>(commandLine, std::move(guard));
+        kiosk = std::make_unique<Kiosk>(commandLine, std::move(guard),
+                                        [&windows](Window window) { return windows.Find(window); });
     // Runs the main window's show handler (splash, introduction, catalogue) before it appears.
-    Form(Window::Main)->Show();
+    windows.Find(Window::Main)->Show();
     application.exec();
     return 0;
 }

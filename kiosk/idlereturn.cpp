@@ -1,12 +1,11 @@
 #include "kiosk/idlereturn.h"
 
-#include "app/application.h"
-#include "app/errorreport.h"
-#include "app/tform.h"
 #include "catalogue/catalogue.h"
 #include "kiosk/windowsunwind.h"
-#include "mainwindow/startstate.h"
+#include "mainwindow/tform1.h"
 #include "mainwindow/viewstate.h"
+#include "shell/errorreport.h"
+#include "skin/tform.h"
 #include "windows/tform8.h"
 
 #include <QApplication>
@@ -31,12 +30,10 @@ bool IsInput(QEvent::Type type) {
     }
 }
 
-bool Greeting() {
-    return Form(Window::Splash)->isVisible() || Form(Window::Introduction)->isVisible();
-}
 } // namespace
 
-IdleReturn::IdleReturn(int idleSeconds, QObject* parent) : QObject(parent) {
+IdleReturn::IdleReturn(int idleSeconds, std::function<TForm*(Window)> find, QObject* parent)
+    : QObject(parent), find_(std::move(find)) {
     idle_.setSingleShot(true);
     idle_.setInterval(idleSeconds * 1000);
     connect(&idle_, &QTimer::timeout, this, &IdleReturn::Pause);
@@ -44,16 +41,24 @@ IdleReturn::IdleReturn(int idleSeconds, QObject* parent) : QObject(parent) {
     connect(&folderCheck_, &QTimer::timeout, this, &IdleReturn::CheckFolder);
     qApp->installEventFilter(this);
     // The count starts once start-up has shown the main window (the catalogue is read then).
-    Form(Window::Main)->installEventFilter(this);
+    find_(Window::Main)->installEventFilter(this);
 }
 
 IdleReturn::~IdleReturn() = default;
+
+bool IdleReturn::Greeting() const {
+    return find_(Window::Splash)->isVisible() || find_(Window::Introduction)->isVisible();
+}
+
+TForm1& IdleReturn::Main() const {
+    return static_cast<TForm1&>(*find_(Window::Main));
+}
 
 bool IdleReturn::eventFilter(QObject* watched, QEvent* event) {
     if (IsInput(event->type())) {
         if (catalogue_)
             idle_.start();
-    } else if (event->type() == QEvent::Show && watched == Form(Window::Main) && !catalogue_) {
+    } else if (event->type() == QEvent::Show && watched == find_(Window::Main) && !catalogue_) {
         catalogue_ = std::make_unique<CatalogueWatch>(View().StartDirectory);
         idle_.start();
         folderCheck_.start();
@@ -69,7 +74,7 @@ void IdleReturn::Pause() {
     // Nothing open but the greeting, nothing moved: the next visitor already meets the start.
     const bool somethingOpen = QApplication::activeModalWidget() && !Greeting();
     if (!newCatalogue_ && !somethingOpen && !QApplication::activePopupWidget() &&
-        MainWindowAtStart()) {
+        Main().AtStart()) {
         idle_.start();
         return;
     }
@@ -111,16 +116,16 @@ void IdleReturn::Unwind() {
         TheCatalogue() = std::move(*newCatalogue_);
         newCatalogue_.reset();
     }
-    RunHandler([] { ReturnMainWindowToStart(); });
+    RunHandler([this] { Main().ReturnToStart(); });
     // A window a visitor dragged away reopens where it first appears.
     for (int number = static_cast<int>(Window::Main) + 1;; ++number) {
-        TForm* form = Form(static_cast<Window>(number));
+        TForm* form = find_(static_cast<Window>(number));
         if (!form)
             break;
         if (!form->isVisible() && form->HasBeenPlaced())
             form->move(form->FirstPlacement());
     }
-    static_cast<TForm8*>(Form(Window::Introduction))->prevClick();
+    static_cast<TForm8*>(find_(Window::Introduction))->prevClick();
     returning_ = false;
     idle_.start();
     ShowStart();
@@ -131,9 +136,9 @@ void IdleReturn::ShowStart() {
     // Made before the main window, these lie below it in the X stack, and without a window
     // manager nobody raises a window as it is mapped.
     for (Window window : {Window::Splash, Window::Introduction}) {
-        RunHandler([window] {
-            Form(window)->raise();
-            Form(window)->ShowModal();
+        RunHandler([this, window] {
+            find_(window)->raise();
+            find_(window)->ShowModal();
         });
         if (returning_ || greeting != greeting_)
             return;

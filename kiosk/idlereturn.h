@@ -6,14 +6,20 @@
 // already are. The main window's close cross asks for the same return at once.
 
 #include "kiosk/cataloguewatch.h"
+#include "mainwindow/window.h"
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <memory>
+
+class TForm;
+class TForm1;
 
 class IdleReturn : public QObject {
 public:
-    IdleReturn(int idleSeconds, QObject* parent = nullptr);
+    // find: the window set's window of a number.
+    IdleReturn(int idleSeconds, std::function<TForm*(Window)> find, QObject* parent = nullptr);
     ~IdleReturn() override;
 
     // The return, now; also when the start is already shown (the close cross).
@@ -28,7 +34,10 @@ private:
     void Begin();
     void Unwind();
     void ShowStart();
+    bool Greeting() const;
+    TForm1& Main() const;
 
+    std::function<TForm*(Window)> find_;
     QTimer idle_;
     QTimer folderCheck_;
     std::unique_ptr<CatalogueWatch> catalogue_;

@@ -1,8 +1,5 @@
 #include "kiosk/kiosk.h"
 
-#include "app/application.h"
-#include "app/tform.h"
-#include "app/windowtable.h"
 #include "kiosk/heartbeat.h"
 #include "kiosk/idlereturn.h"
 #include "kiosk/scalechoice.h"
@@ -10,7 +7,6 @@
 #include "kiosk/stripswipe.h"
 #include "mainwindow/savefolders.h"
 #include "mainwindow/tform1.h"
-#include "pictures/pictures.h"
 #include "skin/skin.h"
 
 #include <QApplication>
@@ -19,12 +15,12 @@
 namespace {
 // What each window covers at scale 1: a window placed at a fixed point reaches from the
 // screen's corner; the print page's holder is never shown.
-std::vector<WindowExtent> ShownWindowExtents() {
+std::vector<WindowExtent> ShownWindowExtents(const std::vector<KioskWindow>& windows) {
     std::vector<WindowExtent> extents;
-    for (const WindowEntry& entry : WindowTable()) {
-        if (entry.window == Window::PrintPage)
+    for (const KioskWindow& window : windows) {
+        if (window.window == Window::PrintPage)
             continue;
-        const FormDescription form = LoadFormDescription(QString::fromLatin1(entry.className));
+        const FormDescription form = LoadFormDescription(QString::fromLatin1(window.className));
         QPoint corner;
         if (form.placement == FormPlacement::Fixed)
             corner = form.position;
@@ -34,14 +30,14 @@ std::vector<WindowExtent> ShownWindowExtents() {
     return extents;
 }
 
-void ChooseScale(const CommandLine& commandLine) {
+void ChooseScale(const CommandLine& commandLine, const std::vector<KioskWindow>& windows) {
     double factor = 1;
     if (commandLine.scale) {
         factor = *commandLine.scale;
     } else if (!qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
         return; // the session's own choice
     } else if (const auto screen = XScreenSize()) {
-        factor = FittingScale(screen->first, screen->second, ShownWindowExtents());
+        factor = FittingScale(screen->first, screen->second, ShownWindowExtents(windows));
     } else {
         return;
     }
@@ -51,19 +47,21 @@ void ChooseScale(const CommandLine& commandLine) {
 }
 } // namespace
 
-std::unique_ptr<HangGuard> PrepareKiosk(const CommandLine& commandLine) {
-    ChooseScale(commandLine);
+std::unique_ptr<HangGuard> PrepareKiosk(const CommandLine& commandLine,
+                                        const std::vector<KioskWindow>& windows) {
+    ChooseScale(commandLine, windows);
     if (Heartbeat::ServiceWatchdog())
         return nullptr;
     return HangGuard::Start(commandLine.hangLimitSeconds);
 }
 
-Kiosk::Kiosk(const CommandLine& commandLine, std::unique_ptr<HangGuard> guard)
+Kiosk::Kiosk(const CommandLine& commandLine, std::unique_ptr<HangGuard> guard,
+             std::function<TForm*(Window)> find)
     : heartbeat_(new Heartbeat(std::move(guard), this)),
-      idleReturn_(new IdleReturn(commandLine.idleSeconds, this)) {
+      idleReturn_(new IdleReturn(commandLine.idleSeconds, find, this)), main_(find(Window::Main)) {
     ReleaseScreenQuery();
-    heartbeat_->ReadyWhenPainted(Form(Window::Splash));
-    SetMainWindowCloseAction([this] { idleReturn_->ReturnNow(); });
+    heartbeat_->ReadyWhenPainted(find(Window::Splash));
+    main_->SetClosingInstead([this] { idleReturn_->ReturnNow(); });
 
     SavePolicy& policy = TheSavePolicy();
     policy.lockedDown = true;
@@ -72,13 +70,14 @@ Kiosk::Kiosk(const CommandLine& commandLine, std::unique_ptr<HangGuard> guard)
 
     if (commandLine.touch) {
         QGuiApplication::setOverrideCursor(Qt::BlankCursor);
-        TForm1& form = *MainForm();
+        auto& form = static_cast<TForm1&>(*main_);
         std::vector<QWidget*> strip{form.Image5, form.Image6};
         strip.insert(strip.end(), form.imageprev.begin(), form.imageprev.end());
-        qApp->installEventFilter(new StripSwipe(&form, strip, this));
+        qApp->installEventFilter(new StripSwipe(
+            &form, strip, [&form](bool forward) { form.PageStrip(forward); }, this));
     }
 }
 
 Kiosk::~Kiosk() {
-    SetMainWindowCloseAction({});
+    main_->SetClosingInstead({});
 }

@@ -11,24 +11,40 @@
 
 #include "kiosk/commandline.h"
 #include "kiosk/hangguard.h"
+#include "kiosk/sessionbus.h"
+#include "kiosk/stopsignals.h"
+#include "mainwindow/window.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class Heartbeat;
 class IdleReturn;
+class TForm;
 
-// Before the application object: the scale factor, and the hang guard where no service
-// manager watches the program (null then).
-std::unique_ptr<HangGuard> PrepareKiosk(const CommandLine& commandLine);
+// A window of the set by its number and class (whose description gives its size).
+struct KioskWindow {
+    Window window;
+    const char* className;
+};
+
+// Before the application object: the scale factor at which the windows fit the screen, and the
+// hang guard where no service manager watches the program (null then).
+std::unique_ptr<HangGuard> PrepareKiosk(const CommandLine& commandLine,
+                                        const std::vector<KioskWindow>& windows);
 
 // After the window set is built, before the main window is shown.
 class Kiosk : public QObject {
 public:
-    Kiosk(const CommandLine& commandLine, std::unique_ptr<HangGuard> guard);
+    // find: the window set's window of a number.
+    Kiosk(const CommandLine& commandLine, std::unique_ptr<HangGuard> guard,
+          std::function<TForm*(Window)> find);
     ~Kiosk() override;
 
 private:
     Heartbeat* heartbeat_;
     IdleReturn* idleReturn_;
+    TForm* main_;
 };

@@ -1,7 +1,6 @@
 #include "kiosk/stripswipe.h"
 
-#include "app/errorreport.h"
-#include "mainwindow/pictureview.h"
+#include "shell/errorreport.h"
 
 #include <QMouseEvent>
 #include <QWidget>
@@ -13,8 +12,9 @@ namespace {
 constexpr int SwipeDistance = 40;
 } // namespace
 
-StripSwipe::StripSwipe(QWidget* window, std::vector<QWidget*> controls, QObject* parent)
-    : QObject(parent), window_(window), controls_(std::move(controls)) {
+StripSwipe::StripSwipe(QWidget* window, std::vector<QWidget*> controls,
+                       std::function<void(bool forward)> page, QObject* parent)
+    : QObject(parent), window_(window), controls_(std::move(controls)), page_(std::move(page)) {
     for (const QWidget* control : controls_)
         strip_ |= control->geometry();
 }
@@ -47,6 +47,6 @@ bool StripSwipe::eventFilter(QObject* watched, QEvent* event) {
     const QPoint moved = global - start_;
     if (std::abs(moved.x()) < SwipeDistance || std::abs(moved.x()) < 2 * std::abs(moved.y()))
         return false;
-    RunHandler([left = moved.x() < 0] { left ? PageRight() : PageLeft(); });
+    RunHandler([this, forward = moved.x() < 0] { page_(forward); });
     return true;
 }

@@ -7,14 +7,17 @@
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <functional>
 #include <vector>
 
 class QWidget;
 
 class StripSwipe : public QObject {
 public:
-    // controls: the strip's thumbnails and arrows; the strip is the area they span.
-    StripSwipe(QWidget* window, std::vector<QWidget*> controls, QObject* parent = nullptr);
+    // controls: the strip's thumbnails and arrows; the strip is the area they span. page pages
+    // it as the arrows do.
+    StripSwipe(QWidget* window, std::vector<QWidget*> controls,
+               std::function<void(bool forward)> page, QObject* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -22,6 +25,7 @@ protected:
 private:
     QWidget* window_;
     std::vector<QWidget*> controls_;
+    std::function<void(bool forward)> page_;
     QRect strip_;
     bool tracking_ = false;
     QPoint start_;

@@ -1,6 +1,6 @@
 #include "kiosk/windowsunwind.h"
 
-#include "app/tform.h"
+#include "skin/tform.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,11 +1,11 @@
 #include "mainwindow/tsavepicturedialog.h"
 
-#include "app/application.h"
 #include "core/cp1250.h"
 #include "mainwindow/picturepreview.h"
 #include "mainwindow/savefolders.h"
 #include "mainwindow/savenames.h"
 #include "pictures/pictures.h"
+#include "shell/plainmessage.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

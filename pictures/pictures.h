@@ -10,7 +10,6 @@
 //   TMetafile     WMF and EMF files: recognised and measured, not drawn
 //   FileFormats   the process-wide list of formats by extension (the save dialog's filter)
 //   EncodeJpeg    writes an image as a JPEG file (tests, benchmarks and the artwork generator)
-//   TImage        the image widget: draws its picture and takes the clicks on it
 //
 // Inside, not for other folders: the BMP, ICO and metafile readers, the libjpeg reader and its
 // error handling, the decode pool, the scale rule and the decodes shared by identical files,
@@ -24,4 +23,3 @@
 #include "pictures/metafile.h"
 #include "pictures/picture.h"
 #include "pictures/tgraphic.h"
-#include "pictures/timage.h"

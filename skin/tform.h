@@ -3,11 +3,14 @@
 // names, shown modally (all but the main window), closed by its own painted buttons, and
 // hidden, never destroyed, on close.
 
-#include "skin/skin.h"
+#include "skin/formbuilder.h"
+#include "skin/formdescription.h"
+#include "skin/formhandlers.h"
 
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
+#include <functional>
 
 class QEventLoop;
 
@@ -32,6 +35,11 @@ public:
     int ShowModal();
     // Ends the modal display, or, for the main window, asks the application to quit.
     void Close();
+    // Closing this window ends the program (the main window's own constructor says so).
+    void SetClosingEndsProgram() { closingEndsProgram_ = true; }
+    // What closing such a window does instead (a kiosk returns to its start); empty: it ends
+    // the program.
+    void SetClosingInstead(std::function<void()> action) { closingInstead_ = std::move(action); }
 
     bool IsModal() const { return modalLoop_ != nullptr; }
     bool HasBeenPlaced() const { return placed_; }
@@ -64,6 +72,8 @@ private:
     Placement placement_;
     QPoint fixedPosition_;
     bool placed_ = false;
+    bool closingEndsProgram_ = false;
+    std::function<void()> closingInstead_;
     int modalResult_ = 0;
     QEventLoop* modalLoop_ = nullptr;
 };

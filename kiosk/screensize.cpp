@@ -1,5 +1,7 @@
 #include "kiosk/screensize.h"
 
+#include <chrono>
+#include <thread>
 #include <xcb/xcb.h>
 
 namespace {
@@ -8,8 +10,15 @@ xcb_connection_t* query = nullptr;
 
 std::optional<std::pair<int, int>> XScreenSize() {
     int screenNumber = 0;
-    ReleaseScreenQuery();
-    query = xcb_connect(nullptr, &screenNumber);
+    // A server that is just resetting (its last client left a moment ago) refuses for a
+    // moment.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        ReleaseScreenQuery();
+        query = xcb_connect(nullptr, &screenNumber);
+        if (!xcb_connection_has_error(query))
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
     if (xcb_connection_has_error(query))
         return std::nullopt;
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(query));

@@ -284,7 +284,7 @@ TEST_F(Kiosk, FillsFullHdAndUltraHdScreens) {
         SCOPED_TRACE(screen.size);
         QProcess server;
         server.start("Xvfb", {"-displayfd", "1", "-screen", "0", QString(screen.size) + "x24",
-                              "-nolisten", "tcp"});
+                              "-nolisten", "tcp", "-noreset"});
         ASSERT_TRUE(QTest::qWaitFor([&] { return server.canReadLine(); }, 10000));
         const QString display = ":" + QString::fromLatin1(server.readLine().trimmed());
         QProcessEnvironment environment = environment_;
@@ -296,23 +296,25 @@ TEST_F(Kiosk, FillsFullHdAndUltraHdScreens) {
         // Its windows' geometry on that display, the splash first.
         auto geometry = [&](int width) {
             QRect found;
-            (void)QTest::qWaitFor([&] {
-                QProcess xdotool;
-                xdotool.setProcessEnvironment(environment);
-                xdotool.start("xdotool", {"search", "--onlyvisible", "--pid",
-                                          QString::number(viewer.processId()), "",
-                                          "getwindowgeometry", "--shell", "%@"});
-                xdotool.waitForFinished();
-                for (const QString& window :
-                     QString(xdotool.readAllStandardOutput()).split("WINDOW=")) {
-                    QMap<QString, int> value;
-                    for (const QString& line : window.split('\n'))
-                        value[line.section('=', 0, 0)] = line.section('=', 1).toInt();
-                    if (std::abs(value["WIDTH"] - width) <= 1)
-                        found = QRect(value["X"], value["Y"], value["WIDTH"], value["HEIGHT"]);
-                }
-                return found.isValid();
-            });
+            (void)QTest::qWaitFor(
+                [&] {
+                    QProcess xdotool;
+                    xdotool.setProcessEnvironment(environment);
+                    xdotool.start("xdotool", {"search", "--onlyvisible", "--pid",
+                                              QString::number(viewer.processId()), "",
+                                              "getwindowgeometry", "--shell", "%@"});
+                    xdotool.waitForFinished();
+                    for (const QString& window :
+                         QString(xdotool.readAllStandardOutput()).split("WINDOW=")) {
+                        QMap<QString, int> value;
+                        for (const QString& line : window.split('\n'))
+                            value[line.section('=', 0, 0)] = line.section('=', 1).toInt();
+                        if (std::abs(value["WIDTH"] - width) <= 1)
+                            found = QRect(value["X"], value["Y"], value["WIDTH"], value["HEIGHT"]);
+                    }
+                    return found.isValid();
+                },
+                20000); // a screen of 3840 x 2160 takes its time on a busy machine
             return found;
         };
         auto click = [&](QPoint at) {

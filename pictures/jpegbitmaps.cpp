@@ -22,16 +22,20 @@ JpegBitmaps::JpegBitmaps(std::vector<std::uint8_t> bytes)
 std::shared_ptr<const JpegDecode> JpegBitmaps::Decode(const JpegDecodeRequest& request,
                                                       bool inBackground) {
     const int denominator = std::clamp(request.denominator, 1, 8);
+    // On an sRGB screen both spaces give the same pixels: one decode serves the screen and paper.
+    const bool ownSrgb = request.space == OutputSpace::Srgb && !ScreenIsSrgb();
+    const OutputSpace space = ownSrgb ? OutputSpace::Srgb : OutputSpace::Screen;
     std::weak_ptr<const JpegDecode>& slot =
-        decodes_[static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(denominator)))];
+        decodes_[static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(denominator))) +
+                 (ownSrgb ? 4 : 0)];
     if (std::shared_ptr<const JpegDecode> held = slot.lock())
         return held;
 
     auto decode = std::make_shared<JpegDecode>();
     const int width = JpegScaledSide(request.width, denominator);
     const int height = JpegScaledSide(request.height, denominator);
-    auto run = [bytes = bytes_, grayscale = request.grayscale, width, height, denominator] {
-        return DecodeJpeg(*bytes, grayscale, width, height, denominator);
+    auto run = [bytes = bytes_, grayscale = request.grayscale, width, height, denominator, space] {
+        return DecodeJpeg(*bytes, grayscale, width, height, denominator, space);
     };
     if (inBackground) {
         const std::weak_ptr<const JpegDecode> wanted = decode;

@@ -6,7 +6,7 @@
 #include <cstring>
 
 DecodedJpeg DecodeJpeg(const std::vector<std::uint8_t>& bytes, bool grayscale, int width,
-                       int height, int denominator) {
+                       int height, int denominator, OutputSpace space) {
     DecodedJpeg decoded;
     QImage& image = decoded.bitmap;
     if (width > 0 && height > 0) {
@@ -21,7 +21,7 @@ DecodedJpeg DecodeJpeg(const std::vector<std::uint8_t>& bytes, bool grayscale, i
     // An empty picture still goes through libjpeg, which reports the missing data.
     decoded.error = DecodeJpegRows(bytes.data(), bytes.size(), grayscale, width, height,
                                    image.isNull() ? nullptr : image.bits(), image.bytesPerLine(),
-                                   rowsDone, denominator);
+                                   rowsDone, denominator, 1, space);
     if (decoded.error != 0 && !image.isNull()) {
         // Keep what was decoded; the rest is blank, as a freshly made bitmap would be.
         for (int y = rowsDone; y < height; ++y)

@@ -78,6 +78,17 @@ QImage TJPEGImage::CompleteImage() {
     return bitmap_;
 }
 
+QImage TJPEGImage::SrgbImage() {
+    if (ScreenIsSrgb() || width_ <= 0 || height_ <= 0)
+        return CompleteImage();
+    const std::shared_ptr<const JpegDecode> decode =
+        data_->Decode({grayscale_, width_, height_, 1, OutputSpace::Srgb}, true);
+    const DecodedJpeg& result = decode->result.get();
+    if (result.error != 0)
+        RaiseJpegError(result.error);
+    return result.bitmap;
+}
+
 void TJPEGImage::Draw(QPainter& painter, const QRect& target) {
     std::exception_ptr failure;
     try {

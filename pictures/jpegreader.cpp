@@ -1,5 +1,6 @@
 #include "pictures/jpegreader.h"
 
+#include "pictures/jpegcolour.h"
 #include "pictures/jpegerrors.h"
 #include "pictures/jpegmemorybudget.h"
 #include "pictures/picturebounds.h"
@@ -51,6 +52,7 @@ struct Session {
     jpeg_decompress_struct info;
     JpegErrorManager errors;
     JpegMemoryBudget::Lease coefficients; // given back after the decompressor is destroyed
+    PictureColour colour;
 };
 
 int ReadHeaderIn(Session* session, const std::uint8_t* data, std::size_t size, JpegHeader* header) {
@@ -75,7 +77,7 @@ int ReadHeaderIn(Session* session, const std::uint8_t* data, std::size_t size, J
 
 int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool grayscale,
              int expectedWidth, int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride,
-             int* rowsDone, int scaleNumerator, int scaleDenominator) {
+             int* rowsDone, int scaleNumerator, int scaleDenominator, OutputSpace space) {
     jpeg_decompress_struct* info = &session->info;
     info->err = InstallJpegErrorManager(session->errors);
     *rowsDone = 0;
@@ -87,6 +89,7 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
     jpeg_create_decompress(info);
     info->mem->max_memory_to_use = JpegMemoryLimit;
     jpeg_mem_src(info, data, static_cast<unsigned long>(size));
+    KeepJpegIccChunks(info);
     jpeg_read_header(info, TRUE);
     info->scale_num = static_cast<unsigned>(scaleNumerator);
     info->scale_denom = static_cast<unsigned>(scaleDenominator);
@@ -94,6 +97,9 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
     info->buffered_image = FALSE;
     const bool ink = !grayscale && HoldsInk(info);
     info->out_color_space = grayscale ? JCS_GRAYSCALE : ink ? JCS_CMYK : JCS_RGB;
+    session->colour = JpegColour(info, grayscale, space);
+    const PixelConverter* converter = session->colour.converter.get();
+    const bool inkConverted = ink && session->colour.takesInk;
     session->coefficients = JpegMemoryBudget::Instance().Take(WholePictureCoefficientBytes(info));
     jpeg_start_decompress(info);
     // The buffer was sized from the load-time header; never write past it.
@@ -115,9 +121,14 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
         for (int i = 0; i < count; ++i)
             rows[i] = ink ? inkRows[i] : first + static_cast<std::ptrdiff_t>(next + i) * stride;
         const JDIMENSION got = jpeg_read_scanlines(info, rows, static_cast<JDIMENSION>(count));
-        for (JDIMENSION i = 0; ink && i < got; ++i)
-            InkToRgb(inkRows[i], first + static_cast<std::ptrdiff_t>(next + i) * stride,
-                     info->output_width, info->saw_Adobe_marker);
+        for (JDIMENSION i = 0; (ink || converter) && i < got; ++i) {
+            std::uint8_t* row = first + static_cast<std::ptrdiff_t>(next + i) * stride;
+            if (ink && !inkConverted)
+                InkToRgb(inkRows[i], row, info->output_width, info->saw_Adobe_marker);
+            if (converter)
+                converter->Convert(inkConverted ? inkRows[i] : row, row,
+                                   static_cast<int>(info->output_width));
+        }
         *rowsDone = static_cast<int>(info->output_scanline);
     }
     jpeg_finish_decompress(info);
@@ -138,11 +149,11 @@ int ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader& heade
 
 int DecodeJpegRows(const std::uint8_t* data, std::size_t size, bool grayscale, int expectedWidth,
                    int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride, int& rowsDone,
-                   int scaleDenominator, int scaleNumerator) {
+                   int scaleDenominator, int scaleNumerator, OutputSpace space) {
     Session session{};
     int done = 0;
     const int code = DecodeIn(&session, data, size, grayscale, expectedWidth, expectedHeight, first,
-                              stride, &done, scaleNumerator, scaleDenominator);
+                              stride, &done, scaleNumerator, scaleDenominator, space);
     rowsDone = done;
     return code;
 }

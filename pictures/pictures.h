@@ -4,13 +4,15 @@
 //   TGraphic      a picture object of one class, loaded from a file or bytes, drawn scaled
 //   TPicture      the holder of at most one picture object; picks the class by extension
 //   TJPEGImage    JPEG through libjpeg, decoded when first drawn, or before on the decode
-//                 pool once its widget says the size it draws at (scaled down for thumbnails)
+//                 pool once its widget says the size it draws at (scaled down for thumbnails);
+//                 an embedded colour profile is honoured (colour/colour.h)
 //   TBitmap       BMP files
 //   TIcon         ICO files
 //   TMetafile     WMF and EMF files: recognised and measured, not drawn
 //   FileFormats   the process-wide list of formats by extension (the save dialog's filter)
 //   EncodeJpeg    writes an image as a JPEG file (tests, benchmarks and the artwork generator)
 //   TImage        the image widget: draws its picture and takes the clicks on it
+//   UseScreenProfile  the X screen's colour profile, read once at start-up
 //
 // Inside, not for other folders: the BMP, ICO and metafile readers, the libjpeg reader and its
 // error handling, the decode pool, the scale rule and the decodes shared by identical files,
@@ -23,5 +25,6 @@
 #include "pictures/jpegimage.h"
 #include "pictures/metafile.h"
 #include "pictures/picture.h"
+#include "pictures/screenprofile.h"
 #include "pictures/tgraphic.h"
 #include "pictures/timage.h"

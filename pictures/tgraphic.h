@@ -45,6 +45,9 @@ public:
     // The same for a copy that must be complete (the printed page): a decoding failure is
     // raised every time, not only at the first drawing.
     virtual QImage CompleteImage() { return ToImage(); }
+    // The complete pixels in sRGB, for paper: what the screen shows unless it has a profile of
+    // its own, in which case a JPEG is decoded once more, for sRGB.
+    virtual QImage SrgbImage() { return CompleteImage(); }
 
 protected:
     TGraphic() = default;

@@ -4,13 +4,14 @@ VENDRAL_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libxcb1-dev libjpeg62-turbo-dev libgtest-dev
     fonts-ebgaramond qt6-image-formats-plugins
-    qt6-svg-dev libemf2svg-dev libwmf-dev
+    qt6-svg-dev libemf2svg-dev libwmf-dev liblcms2-dev
 )
 VENDRAL_TEST_PACKAGES=(
     xvfb xauth xdotool imagemagick x11-utils clang-format
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libjpeg-turbo-progs
     desktop-file-utils appstream groff-base dpkg-dev file qt6-wayland
     clang libclang-rt-14-dev
+    colord-data ghostscript
 )
 
 vendral_install() {

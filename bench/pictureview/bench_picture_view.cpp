@@ -5,6 +5,7 @@
 // hold. Prints "name: value" lines, medians over the runs (the first argument, default 5).
 
 #include "app/application.h"
+#include "bench/pictureview/adobergb.h"
 #include "bench/pictureview/barejpeg.h"
 #include "bench/pictureview/benchcatalogue.h"
 #include "bench/pictureview/processmemory.h"
@@ -49,7 +50,7 @@ double Megabytes(const char* field) {
 
 struct Samples {
     std::vector<double> showLoad, showTotal, repaint, smallShow, page, libjpegShow, libjpegPage;
-    std::vector<double> residentBig, residentSmall;
+    std::vector<double> residentBig, residentSmall, showTagged;
 };
 
 // The pictures' folder, removed with everything in it however the benchmark ends.
@@ -81,7 +82,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     const FolderRemover remover{folder};
-    const BenchCatalogue catalogue = WriteBenchCatalogue(folder, BenchCatalogueLayout{});
+    BenchCatalogueLayout layout;
+    layout.taggedProfile = AdobeRgbProfile();
+    const BenchCatalogue catalogue = WriteBenchCatalogue(folder, layout);
     std::filesystem::current_path(folder);
     // The entry's main picture and thumbnails 1 to 4: the first file is decoded twice.
     const std::vector<std::string>& big = catalogue.bigPictures;
@@ -99,7 +102,8 @@ int main(int argc, char** argv) {
         ViewDriver view;
         const int bigRow = view.RowOf(catalogue.bigTitle);
         const int smallRow = view.RowOf(catalogue.smallTitle);
-        if (bigRow < 0 || smallRow < 0) {
+        const int taggedRow = view.RowOf(catalogue.taggedTitle);
+        if (bigRow < 0 || smallRow < 0 || taggedRow < 0) {
             std::fprintf(stderr, "the title list does not show the benchmark's entries\n");
             return 1;
         }
@@ -136,6 +140,17 @@ int main(int argc, char** argv) {
             view.PaintNow();
             samples.page.push_back(MillisSince(start));
             allShown = allShown && view.ShownPicturesDecoded() && view.ThumbnailPage() == 2;
+
+            // The big entry's pictures again, each tagged Adobe RGB: the same decodes and the
+            // conversion to the screen's sRGB, shown the same way, after the small entry.
+            view.ClickRow(smallRow);
+            view.PaintNow();
+            start = Clock::now();
+            view.ClickRow(taggedRow);
+            view.PaintNow();
+            samples.showTagged.push_back(MillisSince(start));
+            allShown = allShown && view.ShownPicturesDecoded() &&
+                       view.CurrentPicturePath() == "/" + catalogue.taggedPictures[0];
         }
         reports = view.Reports();
     }
@@ -160,6 +175,8 @@ int main(int argc, char** argv) {
     Print("libjpeg_page_decode_ms", libjpegPage);
     Print("page_step_vs_libjpeg", page / libjpegPage, "%.3f");
     Print("decoded_bytes_per_pixel", bytesPerPixel, "%.2f");
+    Print("show_tagged_entry_ms", Median(samples.showTagged));
+    Print("show_tagged_vs_untagged", Median(samples.showTagged) / show, "%.3f");
 
     if (!peakReset)
         std::fprintf(stderr, "the peak could not be reset: it includes making the pictures\n");

@@ -46,8 +46,12 @@ BenchCatalogue WriteBenchCatalogue(const std::filesystem::path& folder,
                                    const BenchCatalogueLayout& layout) {
     if (layout.bigCount < 2 || layout.smallCount < 2)
         throw std::invalid_argument("each benchmark entry needs two pictures at least");
-    BenchCatalogue catalogue{"Nagy képek", "Kis képek", Pictures("nagy", layout.bigCount),
-                             Pictures("kis", layout.smallCount)};
+    BenchCatalogue catalogue{"Nagy képek",
+                             "Kis képek",
+                             Pictures("nagy", layout.bigCount),
+                             Pictures("kis", layout.smallCount),
+                             {},
+                             {}};
     std::filesystem::create_directories(folder / "images");
     int seed = 0;
     for (const std::string& picture : catalogue.bigPictures)

@@ -6,6 +6,7 @@
 #include "pictures/picturebounds.h"
 #include "tools/make/writefile.h"
 
+#include <QColorSpace>
 #include <QImageReader>
 #include <QPainter>
 #include <QTransform>

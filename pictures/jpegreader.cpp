@@ -4,6 +4,7 @@
 #include "pictures/jpegerrors.h"
 #include "pictures/jpegmemorybudget.h"
 #include "pictures/picturebounds.h"
+#include "pictures/rowconversion.h"
 
 #include <algorithm>
 
@@ -53,6 +54,7 @@ struct Session {
     JpegErrorManager errors;
     JpegMemoryBudget::Lease coefficients; // given back after the decompressor is destroyed
     PictureColour colour;
+    RowConversion rows; // after an error too, done with the buffer before the caller sees it
 };
 
 int ReadHeaderIn(Session* session, const std::uint8_t* data, std::size_t size, JpegHeader* header) {
@@ -100,6 +102,9 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
     session->colour = JpegColour(info, grayscale, space);
     const PixelConverter* converter = session->colour.converter.get();
     const bool inkConverted = ink && session->colour.takesInk;
+    const bool shared = converter && !ink &&
+                        session->rows.Start(session->colour.converter, first, stride, expectedWidth,
+                                            expectedHeight);
     session->coefficients = JpegMemoryBudget::Instance().Take(WholePictureCoefficientBytes(info));
     jpeg_start_decompress(info);
     // The buffer was sized from the load-time header; never write past it.
@@ -121,7 +126,7 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
         for (int i = 0; i < count; ++i)
             rows[i] = ink ? inkRows[i] : first + static_cast<std::ptrdiff_t>(next + i) * stride;
         const JDIMENSION got = jpeg_read_scanlines(info, rows, static_cast<JDIMENSION>(count));
-        for (JDIMENSION i = 0; (ink || converter) && i < got; ++i) {
+        for (JDIMENSION i = 0; (ink || (converter && !shared)) && i < got; ++i) {
             std::uint8_t* row = first + static_cast<std::ptrdiff_t>(next + i) * stride;
             if (ink && !inkConverted)
                 InkToRgb(inkRows[i], row, info->output_width, info->saw_Adobe_marker);
@@ -130,7 +135,10 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
                                    static_cast<int>(info->output_width));
         }
         *rowsDone = static_cast<int>(info->output_scanline);
+        if (shared)
+            session->rows.Decoded(*rowsDone);
     }
+    session->rows.Finish(*rowsDone);
     jpeg_finish_decompress(info);
     jpeg_destroy_decompress(info);
     return 0;

@@ -41,6 +41,17 @@ TEST_F(ColourTest, TaggedPicturesShowTheColoursOfTheirSource) {
     EXPECT_GT(MeanDifference(RgbImage(adobe, Width, Height), original), 6);
 }
 
+TEST_F(ColourTest, ALargePictureIsConvertedToItsLastRow) {
+    // Large enough that a free decode worker shares the converting.
+    constexpr int Wide = 2000, High = 1200, Band = 40;
+    const std::vector<std::uint8_t> large = PhotoPixels(Wide, High);
+    const QImage expected = Shown(SrgbJpeg(large, Wide, High));
+    const QImage shown = Shown(TaggedJpeg(large, Wide, High, ReadProfile(ProPhotoProfile)));
+    for (int y = 0; y < High; y += Band)
+        ASSERT_LE(MeanDifference(shown.copy(0, y, Wide, Band), expected.copy(0, y, Wide, Band)), 3)
+            << "rows from " << y;
+}
+
 TEST_F(ColourTest, AScreenProfileConvertsWhatIsShownButNotWhatIsPrinted) {
     // A wide-gamut monitor profiled as Adobe RGB.
     const std::vector<std::uint8_t> screen = ReadProfile(AdobeRgbProfile);

@@ -13,20 +13,14 @@ struct RowConversion::Shared {
     int width = 0;
     int chunk = 16; // rows taken at a time
     std::mutex mutex;
-    std::condition_variable changed;
+    std::condition_variable idle;
     int ready = 0;   // rows decoded
     int claimed = 0; // rows taken for converting
-    int working = 0; // converters busy on taken rows
-    bool finished = false;
+    int working = 0; // threads converting taken rows
 
-    // Converts taken rows until none are left to take (the helper also waits for more while
-    // the decode goes on). Called with the lock held.
-    void Work(std::unique_lock<std::mutex>& lock, bool waitForMore) {
-        for (;;) {
-            if (waitForMore)
-                changed.wait(lock, [this] { return finished || ready - claimed >= chunk; });
-            if (claimed >= ready)
-                return;
+    // Converts rows that are ready and not yet taken, a chunk at a time, until none are left.
+    void Work(std::unique_lock<std::mutex>& lock) {
+        while (claimed < ready) {
             const int begin = claimed;
             const int end = std::min(ready, begin + chunk);
             claimed = end;
@@ -38,8 +32,8 @@ struct RowConversion::Shared {
             }
             lock.lock();
             --working;
-            changed.notify_all();
         }
+        idle.notify_all();
     }
 };
 
@@ -50,7 +44,7 @@ RowConversion::~RowConversion() {
 
 bool RowConversion::Start(std::shared_ptr<const PixelConverter> converter, std::uint8_t* first,
                           std::ptrdiff_t stride, int width, int height) {
-    // Below a few megapixels the conversion takes a few milliseconds: not worth a hand-over.
+    // Below a few megapixels the conversion takes a few milliseconds: not worth handing over.
     constexpr std::int64_t SharedFrom = 2'000'000;
     if (std::int64_t{width} * height < SharedFrom)
         return false;
@@ -59,13 +53,10 @@ bool RowConversion::Start(std::shared_ptr<const PixelConverter> converter, std::
     shared_->first = first;
     shared_->stride = stride;
     shared_->width = width;
-    // About 64,000 pixels a turn: few enough hand-overs, soon enough after the decode.
-    shared_->chunk = std::clamp(65536 / std::max(1, width), 1, std::max(1, height));
-    DecodePool::Instance().Run([shared = shared_] {
-        std::unique_lock lock(shared->mutex);
-        shared->Work(lock, true);
-        return 0;
-    });
+    // About 64,000 pixels a turn: few hand-overs, and a free worker back to its queue soon.
+    shared_->chunk = std::clamp(65536 / std::max(1, width), 1, height);
+    step_ = std::max(1, height / 8);
+    handedOver_ = 0;
     return true;
 }
 
@@ -74,7 +65,14 @@ void RowConversion::Decoded(int rows) {
         const std::lock_guard lock(shared_->mutex);
         shared_->ready = rows;
     }
-    shared_->changed.notify_all();
+    if (rows - handedOver_ < step_)
+        return;
+    handedOver_ = rows;
+    // A job that comes too late finds every row taken and ends at once.
+    DecodePool::Instance().RunNext([shared = shared_] {
+        std::unique_lock lock(shared->mutex);
+        shared->Work(lock);
+    });
 }
 
 void RowConversion::Finish(int rows) {
@@ -82,10 +80,8 @@ void RowConversion::Finish(int rows) {
         return;
     std::unique_lock lock(shared_->mutex);
     shared_->ready = std::max(shared_->claimed, rows);
-    shared_->finished = true;
-    shared_->changed.notify_all();
-    shared_->Work(lock, false);
-    shared_->changed.wait(lock, [this] { return shared_->working == 0; });
+    shared_->Work(lock);
+    shared_->idle.wait(lock, [this] { return shared_->working == 0; });
     lock.unlock();
     shared_.reset();
 }

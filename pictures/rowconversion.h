@@ -1,9 +1,10 @@
 #pragma once
 // Converting a decode's rows into the output space (colour/colour.h) while libjpeg goes on
-// decoding. A large picture's rows are shared with a helper on the decode pool, which converts
-// them as they arrive once a worker is free (after the thumbnails of the same entry, say), so
-// the conversion adds little to the time the picture takes to show. Whatever the helper has not
-// reached when the decode ends, the decoding thread converts itself.
+// decoding. A large picture's decoded rows are handed, an eighth of the picture at a time, to
+// the decode pool ahead of the waiting decodes, so whichever worker is free next (between two
+// thumbnails of the same entry, say) converts them while this one decodes on: the conversion
+// adds little to the time an entry takes to show. What nobody has taken when the decode ends,
+// the decoding thread converts itself.
 
 #include "colour/pixelconverter.h"
 
@@ -25,10 +26,12 @@ public:
     // Rows [0, rows) hold decoded pixels.
     void Decoded(int rows);
     // Rows [0, rows) are all there will be: converts what is left of them and waits for the
-    // helper, which touches the buffer no more. Must run before the buffer goes.
+    // pool's part, which touches the buffer no more. Must run before the buffer goes.
     void Finish(int rows);
 
 private:
     struct Shared;
     std::shared_ptr<Shared> shared_;
+    int handedOver_ = 0; // rows offered to the pool so far
+    int step_ = 0;       // rows offered at a time
 };

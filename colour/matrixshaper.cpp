@@ -53,6 +53,8 @@ class MatrixShaper : public PixelConverter {
 public:
     bool Make(cmsHPROFILE in, cmsHPROFILE out) {
         Matrix toXyz, fromXyz, outToXyz;
+        float matrix[9];
+        float linear[3][256];
         if (!Colorants(in, toXyz) || !Colorants(out, outToXyz) || !Inverse(outToXyz, fromXyz))
             return false;
         for (int row = 0; row < 3; ++row)
@@ -60,7 +62,7 @@ public:
                 double sum = 0;
                 for (int k = 0; k < 3; ++k)
                     sum += fromXyz[row * 3 + k] * toXyz[k * 3 + column];
-                matrix_[row * 3 + column] = static_cast<float>(sum);
+                matrix[row * 3 + column] = static_cast<float>(sum);
             }
         for (int c = 0; c < 3; ++c) {
             const cmsToneCurve* curveIn = Curve(in, c);
@@ -68,7 +70,7 @@ public:
             if (curveIn == nullptr || curveOut == nullptr)
                 return false;
             for (int v = 0; v < 256; ++v)
-                linear_[c][v] = cmsEvalToneCurveFloat(curveIn, static_cast<float>(v / 255.0));
+                linear[c][v] = cmsEvalToneCurveFloat(curveIn, static_cast<float>(v / 255.0));
             cmsToneCurve* reversed = cmsReverseToneCurveEx(4096, curveOut);
             if (reversed == nullptr)
                 return false;
@@ -84,7 +86,7 @@ public:
         for (int c = 0; c < 3; ++c)
             for (int v = 0; v < 256; ++v)
                 for (int o = 0; o < 3; ++o)
-                    share_[c][v][o] = matrix_[o * 3 + c] * linear_[c][v];
+                    share_[c][v][o] = matrix[o * 3 + c] * linear[c][v];
         return true;
     }
 
@@ -125,8 +127,6 @@ private:
     // share_[c][v][o]: what level v of input channel c adds to output channel o, in linear
     // light (the fourth lane is padding).
     alignas(16) float share_[3][256][4] = {};
-    std::array<float, 9> matrix_{};
-    float linear_[3][256] = {};
     std::vector<std::uint8_t> encode_[3];
 };
 

@@ -47,6 +47,9 @@ TEST(ScreenProfile, PicturesShowInTheColoursOfTheScreensProfile) {
     // Paper stays sRGB.
     EXPECT_LE(
         MeanDifference(image.Picture().Graphic()->SrgbImage(), RgbImage(source, Width, Height)), 3);
+    // A screen that announces plain sRGB needs nothing converted.
+    EXPECT_FALSE(SetScreenProfile(ReadProfile(SrgbProfile)));
+    EXPECT_TRUE(ScreenIsSrgb());
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 inline const std::string AdobeRgbProfile = "/usr/share/color/icc/colord/AdobeRGB1998.icc";
 inline const std::string ProPhotoProfile = "/usr/share/color/icc/colord/ProPhotoRGB.icc";
 inline const std::string PressCmykProfile = "/usr/share/color/icc/ghostscript/default_cmyk.icc";
+inline const std::string SrgbProfile = "/usr/share/color/icc/colord/sRGB.icc";
 
 std::vector<std::uint8_t> ReadProfile(const std::string& path);
 

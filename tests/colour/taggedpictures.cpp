@@ -107,6 +107,17 @@ std::vector<std::uint8_t> TaggedJpeg(const std::vector<std::uint8_t>& rgb, int w
     return EmbedIccProfile(jpeg, icc);
 }
 
+void WriteTaggedVersions(const std::filesystem::path& folder, int width, int height) {
+    const std::vector<std::uint8_t> source = PhotoPixels(width, height);
+    for (const TaggedVersion& version : TaggedVersions) {
+        const auto bytes = version.profile.empty()
+                               ? SrgbJpeg(source, width, height)
+                               : TaggedJpeg(source, width, height, ReadProfile(version.profile));
+        std::ofstream(folder / version.file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+}
+
 QImage RgbImage(const std::vector<std::uint8_t>& rgb, int width, int height) {
     return QImage(rgb.data(), width, height, width * 3, QImage::Format_RGB888).copy();
 }

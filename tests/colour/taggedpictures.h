@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,20 @@ std::vector<std::uint8_t> TaggedJpeg(const std::vector<std::uint8_t>& rgb, int w
 // The sRGB pixels converted into an RGB profile's numbers (what a tagged file holds).
 std::vector<std::uint8_t> ConvertedPixels(const std::vector<std::uint8_t>& rgb,
                                           const std::vector<std::uint8_t>& icc);
+
+// The original and its three tagged versions, with the mean difference each may show against
+// the original (a press gamut cannot hold every colour).
+struct TaggedVersion {
+    const char* file;
+    std::string profile; // empty for the original, srgb.jpg
+    double limit;
+};
+inline const TaggedVersion TaggedVersions[] = {{"srgb.jpg", {}, 0},
+                                               {"adobe.jpg", AdobeRgbProfile, 3},
+                                               {"prophoto.jpg", ProPhotoProfile, 3},
+                                               {"cmyk.jpg", PressCmykProfile, 8}};
+// Writes PhotoPixels(width, height) as each version into folder.
+void WriteTaggedVersions(const std::filesystem::path& folder, int width, int height);
 
 // The mean difference over every channel of every pixel, in levels of 255; the images are
 // compared as RGB at the size of a (b scaled to it when it differs).

@@ -12,7 +12,6 @@
 
 #include <QTest>
 #include <QTimer>
-#include <fstream>
 
 namespace {
 
@@ -54,20 +53,11 @@ protected:
 TEST_F(PrintColours, TaggedPhotographsPrintInTheOriginalsColours) {
     server_.SetState("default");
     ASSERT_EQ(server_.CheckIsPrivate(), "") << "refusing to print";
-    const std::vector<std::uint8_t> source = PhotoPixels(Width, Height);
-    const std::pair<std::string, std::string> versions[] = {{"srgb.jpg", {}},
-                                                            {"adobe.jpg", AdobeRgbProfile},
-                                                            {"prophoto.jpg", ProPhotoProfile},
-                                                            {"cmyk.jpg", PressCmykProfile}};
+    WriteTaggedVersions(folder_ / "images", Width, Height);
     std::vector<TestEntry> entries;
-    for (const auto& [file, profile] : versions) {
-        const auto bytes = profile.empty()
-                               ? SrgbJpeg(source, Width, Height)
-                               : TaggedJpeg(source, Width, Height, ReadProfile(profile));
-        std::ofstream(folder_ / "images" / file, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        entries.push_back({file, "Hely", "Idő", {}, {{file, 0, 0}, {"srgb.jpg", 0, 0}}});
-    }
+    for (const TaggedVersion& version : TaggedVersions)
+        entries.push_back(
+            {version.file, "Hely", "Idő", {}, {{version.file, 0, 0}, {"srgb.jpg", 0, 0}}});
     WriteCatalogue(entries);
     StartProgram();
     const QImage original = PrintedColours();
@@ -75,10 +65,11 @@ TEST_F(PrintColours, TaggedPhotographsPrintInTheOriginalsColours) {
 
     // A wide-gamut screen from here on: the screen shows other numbers, paper must not.
     ASSERT_TRUE(SetScreenProfile(ReadProfile(AdobeRgbProfile)));
-    for (const double limit : {3, 3, 8}) {
+    for (std::size_t i = 1; i < std::size(TaggedVersions); ++i) {
         QTest::keyClick(Main().ListBox1, Qt::Key_Down);
         ProcessEvents();
-        EXPECT_LE(MeanDifference(PrintedColours(), original), limit) << limit;
+        EXPECT_LE(MeanDifference(PrintedColours(), original), TaggedVersions[i].limit)
+            << TaggedVersions[i].file;
     }
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }

@@ -86,7 +86,8 @@ public:
         for (int c = 0; c < 3; ++c)
             for (int v = 0; v < 256; ++v)
                 for (int o = 0; o < 3; ++o)
-                    share_[c][v][o] = matrix[o * 3 + c] * linear[c][v];
+                    share_[c][v][o] =
+                        matrix[o * 3 + c] * linear[c][v] * Scale + (c == 0 ? 0.5f : 0.0f);
         return true;
     }
 
@@ -100,14 +101,13 @@ private:
 
 #if defined(__SSE2__)
     // Each input level's share of the three outputs is kept ready as one vector: a pixel is
-    // three loads and two additions, then the curves out.
+    // three loads, two additions and a clamp, then the curves out.
     void ConvertOne(const std::uint8_t* in, std::uint8_t* out) const {
         const __m128 sum =
             _mm_add_ps(_mm_add_ps(_mm_load_ps(share_[0][in[0]]), _mm_load_ps(share_[1][in[1]])),
                        _mm_load_ps(share_[2][in[2]]));
-        const __m128 clamped = _mm_min_ps(_mm_max_ps(sum, _mm_setzero_ps()), _mm_set1_ps(1.0f));
-        const __m128i index = _mm_cvttps_epi32(
-            _mm_add_ps(_mm_mul_ps(clamped, _mm_set1_ps(Scale)), _mm_set1_ps(0.5f)));
+        const __m128i index =
+            _mm_cvttps_epi32(_mm_min_ps(_mm_max_ps(sum, _mm_setzero_ps()), _mm_set1_ps(Scale)));
         // Indices stay below 65,536: the low half of each lane is the whole of it.
         out[0] = encode_[0][_mm_extract_epi16(index, 0)];
         out[1] = encode_[1][_mm_extract_epi16(index, 2)];
@@ -120,12 +120,13 @@ private:
             for (int o = 0; o < 3; ++o)
                 sum[o] += share_[c][in[c]][o];
         for (int o = 0; o < 3; ++o)
-            out[o] = encode_[o][static_cast<int>(std::clamp(sum[o], 0.0f, 1.0f) * Scale + 0.5f)];
+            out[o] = encode_[o][static_cast<int>(std::clamp(sum[o], 0.0f, Scale))];
     }
 #endif
 
     // share_[c][v][o]: what level v of input channel c adds to output channel o, in linear
-    // light (the fourth lane is padding).
+    // light scaled to the output tables' steps, the rounding's half step on channel 0's shares
+    // (the fourth lane is padding).
     alignas(16) float share_[3][256][4] = {};
     std::vector<std::uint8_t> encode_[3];
 };

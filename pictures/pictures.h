@@ -11,7 +11,6 @@
 //   TMetafile     WMF and EMF files: recognised and measured, not drawn
 //   FileFormats   the process-wide list of formats by extension (the save dialog's filter)
 //   EncodeJpeg    writes an image as a JPEG file (tests, benchmarks and the artwork generator)
-//   TImage        the image widget: draws its picture and takes the clicks on it
 //   UseScreenProfile  the X screen's colour profile, read once at start-up
 //
 // Inside, not for other folders: the BMP, ICO and metafile readers, the libjpeg reader and its
@@ -27,4 +26,3 @@
 #include "pictures/picture.h"
 #include "pictures/screenprofile.h"
 #include "pictures/tgraphic.h"
-#include "pictures/timage.h"

@@ -6,12 +6,12 @@
 // conversion on top (wall clock and processor time). Prints "name: value" lines, medians over
 // the runs (the first argument, default 5).
 
-#include "app/application.h"
 #include "bench/pictureview/adobergb.h"
 #include "bench/pictureview/barejpeg.h"
 #include "bench/pictureview/benchcatalogue.h"
 #include "bench/pictureview/processmemory.h"
 #include "bench/pictureview/viewdriver.h"
+#include "shell/application.h"
 
 #include <algorithm>
 #include <chrono>

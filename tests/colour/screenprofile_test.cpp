@@ -3,6 +3,7 @@
 
 #include "colour/colour.h"
 #include "pictures/pictures.h"
+#include "skin/timage.h"
 #include "tests/colour/taggedpictures.h"
 
 #include <QGuiApplication>

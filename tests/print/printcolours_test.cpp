@@ -2,10 +2,10 @@
 // printer: in the colours of the sRGB original, and in sRGB even while the screen has a colour
 // profile of its own.
 
-#include "app/application.h"
-#include "app/tform.h"
+#include "app/windowset.h"
 #include "colour/colour.h"
 #include "mainwindow/tform1.h"
+#include "skin/tform.h"
 #include "tests/colour/taggedpictures.h"
 #include "tests/mainwindow/program_fixture.h"
 #include "tests/print/printserverclient.h"

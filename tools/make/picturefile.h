@@ -1,14 +1,15 @@
 #pragma once
 // One picture of the catalogue: what a source file is, and turning it into the JPEG the viewer
-// shows in its 529 x 450 frame.
+// shows in its frame.
 
+#include "catalogue/pictureframe.h"
 #include "tools/make/jpegsource.h"
 
 #include <QSize>
 
 #include <string>
 
-inline constexpr int FrameWidth = 529, FrameHeight = 450;
+inline constexpr int FrameWidth = PictureFrameWidth, FrameHeight = PictureFrameHeight;
 
 // The size that fits the frame keeping the proportions; never larger than the picture.
 QSize FittedSize(QSize upright);

@@ -1,6 +1,7 @@
 // The program: builds the window set, shows the main window, runs the event loop.
 
 #include "app/windowset.h"
+#include "pictures/pictures.h"
 #include "shell/shell.h"
 #include "skin/tform.h"
 
@@ -11,6 +12,9 @@ int main(int argc, char** argv) {
         TitleFromProgramPath(QCoreApplication::applicationFilePath().toStdString())));
     InstallTooltipTiming(application);
     InstallFocusWithoutWindowManager(application);
+    // Before any picture is decoded: on a screen with a profile of its own, every picture shown
+    // is converted to it.
+    UseScreenProfile();
 
     WindowSet windows;
     // Runs the main window's show handler (splash, introduction, catalogue) before it appears.

@@ -73,9 +73,10 @@ ScreenResolution ScreenDpi() {
 }
 
 // A picture that cannot be decoded stops the print like any other failure, before the job
-// starts, rather than print an empty box.
+// starts, rather than print an empty box. Paper gets sRGB, which CUPS expects, whatever profile
+// the screen has.
 QImage DecodedPicture(TGraphic* picture) {
-    return picture ? picture->CompleteImage() : QImage();
+    return picture ? picture->SrgbImage() : QImage();
 }
 
 } // namespace

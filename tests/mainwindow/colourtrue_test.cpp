@@ -7,6 +7,7 @@
 #include "mainwindow/picturepreview.h"
 #include "mainwindow/tform1.h"
 #include "pictures/pictures.h"
+#include "skin/skin.h"
 #include "tests/colour/taggedpictures.h"
 
 #include <QFrame>

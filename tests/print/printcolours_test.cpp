@@ -5,6 +5,7 @@
 #include "app/windowset.h"
 #include "colour/colour.h"
 #include "mainwindow/tform1.h"
+#include "skin/skin.h"
 #include "skin/tform.h"
 #include "tests/colour/taggedpictures.h"
 #include "tests/mainwindow/program_fixture.h"

@@ -8,14 +8,15 @@
 //                 an embedded colour profile is honoured (colour/colour.h)
 //   TBitmap       BMP files
 //   TIcon         ICO files
-//   TMetafile     WMF and EMF files: recognised and measured, not drawn
+//   TMetafile     WMF and EMF files, drawn through libemf2svg / libwmf and Qt SVG
 //   FileFormats   the process-wide list of formats by extension (the save dialog's filter)
 //   EncodeJpeg    writes an image as a JPEG file (tests, benchmarks and the artwork generator)
 //   UseScreenProfile  the X screen's colour profile, read once at start-up
 //
+//
 // Inside, not for other folders: the BMP, ICO and metafile readers, the libjpeg reader and its
-// error handling, the decode pool, the scale rule and the decodes shared by identical files,
-// the embedded picture form and the extension rule.
+// error handling, the bounds on size and work, the decode pool, the scale rule and the decodes
+// shared by identical files, the embedded picture form and the extension rule.
 
 #include "pictures/bitmap.h"
 #include "pictures/fileformats.h"

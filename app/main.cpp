@@ -4,6 +4,7 @@
 #include "app/windowset.h"
 #include "app/windowtable.h"
 #include "kiosk/kiosk.h"
+#include "pictures/pictures.h"
 #include "shell/shell.h"
 #include "skin/tform.h"
 
@@ -41,6 +42,9 @@ int main(int argc, char** argv) {
         TitleFromProgramPath(QCoreApplication::applicationFilePath().toStdString())));
     InstallTooltipTiming(application);
     InstallFocusWithoutWindowManager(application);
+    // Before any picture is decoded: on a screen with a profile of its own, every picture shown
+    // is converted to it.
+    UseScreenProfile();
 
     WindowSet windows;
     StopSignals stopSignals;

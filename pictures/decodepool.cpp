@@ -22,10 +22,13 @@ DecodePool& DecodePool::Instance() {
     return pool;
 }
 
-void DecodePool::Queue(std::function<void()> job) {
+void DecodePool::Queue(std::function<void()> job, bool first) {
     {
         const std::lock_guard lock(mutex_);
-        jobs_.push_back(std::move(job));
+        if (first)
+            jobs_.push_front(std::move(job));
+        else
+            jobs_.push_back(std::move(job));
     }
     wake_.notify_one();
 }

@@ -33,8 +33,11 @@ public:
         return result;
     }
 
+    // Queues a short job ahead of every waiting one (a part of a decode already running).
+    void RunNext(std::function<void()> job) { Queue(std::move(job), true); }
+
 private:
-    void Queue(std::function<void()> job);
+    void Queue(std::function<void()> job, bool first = false);
     void Work();
 
     std::mutex mutex_;

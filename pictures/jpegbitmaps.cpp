@@ -28,8 +28,12 @@ JpegBitmaps::JpegBitmaps(std::vector<std::uint8_t> bytes)
 std::shared_ptr<const JpegDecode> JpegBitmaps::Decode(const JpegDecodeRequest& request,
                                                       bool inBackground) {
     const int denominator = std::clamp(request.denominator, 1, 8);
+    // On an sRGB screen both spaces give the same pixels: one decode serves the screen and paper.
+    const bool ownSrgb = request.space == OutputSpace::Srgb && !ScreenIsSrgb();
+    const OutputSpace space = ownSrgb ? OutputSpace::Srgb : OutputSpace::Screen;
     std::weak_ptr<const JpegDecode>& slot =
-        decodes_[static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(denominator)))];
+        decodes_[static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(denominator))) +
+                 (ownSrgb ? 4 : 0)];
     if (std::shared_ptr<const JpegDecode> held = slot.lock()) {
         if (held->part.isEmpty() || (!request.part.isEmpty() && held->part.contains(request.part)))
             return held;
@@ -40,9 +44,14 @@ std::shared_ptr<const JpegDecode> JpegBitmaps::Decode(const JpegDecodeRequest& r
     const int width = JpegScaledSide(request.width, denominator);
     const int height = JpegScaledSide(request.height, denominator);
     JpegDecodeControl control;
+    control.space = space;
     if (!request.part.isEmpty())
-        control = {request.part.left(), request.part.top(), request.part.width(),
-                   request.part.height(), nullptr};
+        control = {request.part.left(),
+                   request.part.top(),
+                   request.part.width(),
+                   request.part.height(),
+                   nullptr,
+                   space};
     auto run = [bytes = bytes_, grayscale = request.grayscale, width, height, denominator, control,
                 abandoned = decode->abandoned] {
         JpegDecodeControl running = control;

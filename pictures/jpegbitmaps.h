@@ -21,6 +21,7 @@ struct JpegDecodeRequest {
     int denominator = 1; // 1, 2, 4 or 8
     // The part wanted, in pixels of the output at that scale; empty for the whole picture.
     QRect part;
+    OutputSpace space = OutputSpace::Screen;
 };
 
 // One decode at one scale; waiting on it runs a decode not yet started on the waiting thread.
@@ -52,7 +53,9 @@ public:
 private:
     // Never changed; a queued decode holds the bytes until it has run.
     std::shared_ptr<const std::vector<std::uint8_t>> bytes_;
-    std::array<std::weak_ptr<const JpegDecode>, 4> decodes_; // by scale: 1/1, 1/2, 1/4, 1/8
+    // By scale (1/1, 1/2, 1/4, 1/8), then the same for sRGB when the screen has a profile of its
+    // own (the printed page).
+    std::array<std::weak_ptr<const JpegDecode>, 8> decodes_;
 };
 
 // The bitmaps a live picture holds for the same bytes, or new ones holding them.

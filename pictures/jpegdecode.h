@@ -2,6 +2,8 @@
 // One decode of a JPEG file's bytes into a bitmap of its own, at full size or scaled down by
 // libjpeg. Plain data in, a QImage value out: it may run on any thread.
 
+#include "colour/outputspace.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -23,6 +25,7 @@ struct DecodedJpeg {
 };
 
 // Decodes at 1 / denominator (1, 2, 4 or 8) into a width x height bitmap, the output size at
-// that scale (jpegscale.h); control (jpegreader.h) may ask for a part of it only.
+// that scale (jpegscale.h); control (jpegreader.h) may ask for a part of it only, and
+// names the colours wanted.
 DecodedJpeg DecodeJpeg(const std::vector<std::uint8_t>& bytes, bool grayscale, int width,
                        int height, int denominator, const JpegDecodeControl* control = nullptr);

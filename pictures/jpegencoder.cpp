@@ -77,3 +77,27 @@ std::vector<std::uint8_t> EncodeJpeg(const std::uint8_t* pixels, int width, int 
         RaiseJpegError(code);
     return bytes;
 }
+
+std::vector<std::uint8_t> EmbedIccProfile(std::span<const std::uint8_t> jpeg,
+                                          std::span<const std::uint8_t> icc) {
+    static constexpr char Tag[] = "ICC_PROFILE"; // with its NUL: 12 bytes
+    constexpr std::size_t MaxChunk = 65533 - sizeof Tag - 2;
+    const std::size_t chunks = (icc.size() + MaxChunk - 1) / MaxChunk;
+    if (jpeg.size() < 2 || jpeg[0] != 0xFF || jpeg[1] != 0xD8 || icc.empty() || chunks > 255)
+        throw EInvalidOperation("Cannot embed this profile in this JPEG");
+    std::vector<std::uint8_t> out(jpeg.begin(), jpeg.begin() + 2);
+    for (std::size_t chunk = 0; chunk < chunks; ++chunk) {
+        const std::size_t begin = chunk * MaxChunk;
+        const std::size_t length = std::min(MaxChunk, icc.size() - begin);
+        const std::size_t field = 2 + sizeof Tag + 2 + length;
+        out.insert(out.end(), {0xFF, JPEG_APP0 + 2, static_cast<std::uint8_t>(field >> 8),
+                               static_cast<std::uint8_t>(field & 0xFF)});
+        out.insert(out.end(), Tag, Tag + sizeof Tag);
+        out.push_back(static_cast<std::uint8_t>(chunk + 1));
+        out.push_back(static_cast<std::uint8_t>(chunks));
+        out.insert(out.end(), icc.begin() + std::ptrdiff_t(begin),
+                   icc.begin() + std::ptrdiff_t(begin + length));
+    }
+    out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
+    return out;
+}

@@ -125,6 +125,17 @@ QImage TJPEGImage::CompleteImage() {
     return bitmap_;
 }
 
+QImage TJPEGImage::SrgbImage() {
+    if (ScreenIsSrgb() || width_ <= 0 || height_ <= 0)
+        return CompleteImage();
+    const std::shared_ptr<const JpegDecode> decode =
+        data_->Decode({grayscale_, width_, height_, 1, QRect(), OutputSpace::Srgb}, true);
+    const DecodedJpeg& result = decode->result.get();
+    if (result.error != 0)
+        RaiseDecodeError(result.error);
+    return result.bitmap;
+}
+
 bool TJPEGImage::DrawReady() const {
     return decoded_ || !decode_ ||
            decode_->result.wait_for(std::chrono::seconds(0)) != std::future_status::timeout;

@@ -42,6 +42,8 @@ public:
     QImage ToImage() override;
     // Raises the decoding error at every call.
     QImage CompleteImage() override;
+    // At full size; decoded on the decode pool while the caller waits.
+    QImage SrgbImage() override;
 
     bool Grayscale() const { return grayscale_; }
     bool ProgressiveEncoding() const { return progressive_; }

@@ -1,9 +1,11 @@
 #include "pictures/jpegreader.h"
 
+#include "pictures/jpegcolour.h"
 #include "pictures/jpegerrors.h"
 #include "pictures/jpegmemorybudget.h"
 #include "pictures/jpegwork.h"
 #include "pictures/picturebounds.h"
+#include "pictures/rowconversion.h"
 
 #include <algorithm>
 #include <cstring>
@@ -84,6 +86,8 @@ struct Session {
     jpeg_decompress_struct info;
     JpegErrorManager errors;
     JpegMemoryBudget::Lease coefficients; // given back after the decompressor is destroyed
+    PictureColour colour;
+    RowConversion rows; // after an error too, done with the buffer before the caller sees it
     JpegWorkMonitor work;
 };
 
@@ -123,6 +127,7 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
     jpeg_create_decompress(info);
     info->mem->max_memory_to_use = JpegMemoryLimit;
     jpeg_mem_src(info, data, static_cast<unsigned long>(size));
+    KeepJpegIccChunks(info);
     jpeg_read_header(info, TRUE);
     info->scale_num = static_cast<unsigned>(scaleNumerator);
     info->scale_denom = static_cast<unsigned>(scaleDenominator);
@@ -130,6 +135,9 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
     info->buffered_image = FALSE;
     const bool ink = !grayscale && HoldsInk(info);
     info->out_color_space = grayscale ? JCS_GRAYSCALE : ink ? JCS_CMYK : JCS_RGB;
+    session->colour = JpegColour(info, grayscale, control ? control->space : OutputSpace::Screen);
+    const PixelConverter* converter = session->colour.converter.get();
+    const bool inkConverted = ink && session->colour.takesInk;
     InstallJpegWorkMonitor(info, session->work, control ? control->abandoned : nullptr);
     session->coefficients = JpegMemoryBudget::Instance().Take(WholePictureCoefficientBytes(info));
     StopIfAbandoned(info); // while it waited for the budget, say
@@ -144,6 +152,10 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
                                               : 3))
         ERREXIT(info, JERR_BAD_STATE);
     const JpegPart part = ChoosePart(info, control, expectedWidth, expectedHeight);
+    // A large picture's rows are converted by a free decode worker while libjpeg goes on.
+    const bool shared =
+        converter && !ink &&
+        session->rows.Start(session->colour.converter, first, stride, part.width, part.height);
     // Ink rows, and the rows of a part, pass through libjpeg's own pool, which goes with the
     // decompressor even when an error jumps out of this frame.
     const int pixelBytes = info->output_components;
@@ -162,19 +174,28 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
                 poolRows ? poolRows[i] : first + static_cast<std::ptrdiff_t>(next + i) * stride;
         const int got =
             static_cast<int>(jpeg_read_scanlines(info, rows, static_cast<JDIMENSION>(count)));
-        for (int i = 0; poolRows && i < got; ++i) {
+        for (int i = 0; (poolRows || (converter && !shared)) && i < got; ++i) {
             std::uint8_t* out = first + static_cast<std::ptrdiff_t>(next + i) * stride;
+            if (inkConverted) {
+                converter->Convert(poolRows[i] + skipBytes, out, part.width);
+                continue;
+            }
             if (ink)
                 InkToRgb(poolRows[i] + skipBytes, out, static_cast<JDIMENSION>(part.width),
                          info->saw_Adobe_marker);
-            else
+            else if (poolRows)
                 std::memcpy(out, poolRows[i] + skipBytes,
                             static_cast<std::size_t>(part.width) * pixelBytes);
+            if (converter && !shared)
+                converter->Convert(out, out, part.width);
         }
         *rowsDone = next + got;
+        if (shared)
+            session->rows.Decoded(*rowsDone);
         if (got == 0)
             ERREXIT(info, JERR_BAD_STATE);
     }
+    session->rows.Finish(*rowsDone);
     // The rows below the part are read but not made into pixels, so that faulty data there is
     // reported as it would be for the whole picture.
     if (const JDIMENSION below = info->output_height - info->output_scanline; below > 0)

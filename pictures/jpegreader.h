@@ -3,6 +3,8 @@
 // Both return libjpeg's message code on failure (0 on success) and never throw, so the caller
 // raises the error after libjpeg's frames are gone.
 
+#include "colour/outputspace.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -23,8 +25,10 @@ int ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader& heade
 // pixel (CMYK and YCCK files too), or one byte for grayscale. libjpeg scales while it decodes, by
 // scaleNumerator / scaleDenominator (1/1, 1/2, 1/4 and 1/8 for the viewer, n/8 for any n from 1
 // to 8); expectedWidth and expectedHeight are the output's (jpegscale.h), the header's at 1/1.
-// rowsDone is set to the rows written, also when decoding fails part way. Touches nothing but its
-// arguments, so decodes may run on several threads at once.
+// rowsDone is set to the rows written, also when decoding fails part way. The pixels arrive in
+// control's space (the screen's without one): a picture with an embedded profile is converted to
+// it, an untagged one is taken as sRGB (colour/colour.h). Touches nothing but its arguments and
+// the converters' cache, so decodes may run on several threads at once.
 //
 // control, when given, limits the decode to a part of the output (the rows of the caller's
 // buffer are then the part's rows, rowsDone counts them; libjpeg skips the rows above and crops
@@ -33,6 +37,7 @@ int ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader& heade
 struct JpegDecodeControl {
     int left = 0, top = 0, width = 0, height = 0; // in output pixels; width 0: the whole output
     const std::atomic<bool>* abandoned = nullptr;
+    OutputSpace space = OutputSpace::Screen;
 };
 int DecodeJpegRows(const std::uint8_t* data, std::size_t size, bool grayscale, int expectedWidth,
                    int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride, int& rowsDone,

@@ -4,12 +4,14 @@
 //   TGraphic      a picture object of one class, loaded from a file or bytes, drawn scaled
 //   TPicture      the holder of at most one picture object; picks the class by extension
 //   TJPEGImage    JPEG through libjpeg, decoded when first drawn, or before on the decode
-//                 pool once its widget says the size it draws at (scaled down for thumbnails)
+//                 pool once its widget says the size it draws at (scaled down for thumbnails);
+//                 an embedded colour profile is honoured (colour/colour.h)
 //   TBitmap       BMP files
 //   TIcon         ICO files
 //   TMetafile     WMF and EMF files, drawn through libemf2svg / libwmf and Qt SVG
 //   FileFormats   the process-wide list of formats by extension (the save dialog's filter)
 //   EncodeJpeg    writes an image as a JPEG file (tests, benchmarks and the artwork generator)
+//   UseScreenProfile  the X screen's colour profile, read once at start-up
 //
 //
 // Inside, not for other folders: the BMP, ICO and metafile readers, the libjpeg reader and its
@@ -23,4 +25,5 @@
 #include "pictures/jpegimage.h"
 #include "pictures/metafile.h"
 #include "pictures/picture.h"
+#include "pictures/screenprofile.h"
 #include "pictures/tgraphic.h"

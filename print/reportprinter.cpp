@@ -75,7 +75,8 @@ ScreenResolution ScreenDpi() {
 
 // A picture that cannot be decoded stops the print like any other failure, before the job
 // starts, rather than print an empty box. Only the part the box shows is decoded: a picture
-// of 150 megapixels shows a few hundred pixels of its corner there.
+// of 150 megapixels shows a few hundred pixels of its corner there. Paper gets sRGB, which CUPS
+// expects, whatever profile the screen has (then the whole picture is decoded again for it).
 PageContent PrintedContent(const std::string& caption, TGraphic* picture,
                            const ReportLayout& layout, const printgeometry::DeviceMetrics& device,
                            std::optional<PicturePart>& part) {
@@ -85,7 +86,7 @@ PageContent PrintedContent(const std::string& caption, TGraphic* picture,
     const QSize whole(picture->Width(), picture->Height());
     const QRect shown = PrintedPart(layout, device, ScreenDpi(), whole);
     picture->PrepareDrawing(whole, shown.isEmpty() ? QRect(0, 0, 1, 1) : shown);
-    content.picture = picture->CompleteImage();
+    content.picture = picture->SrgbImage();
     if (content.picture.size() != whole)
         part = PicturePart{whole, picture->ImageOffset()};
     return content;

@@ -4,7 +4,7 @@ VENDRAL_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libxcb1-dev libsystemd-dev libjpeg62-turbo-dev libgtest-dev
     fonts-ebgaramond qt6-image-formats-plugins
-    qt6-svg-dev libemf2svg-dev libwmf-dev
+    qt6-svg-dev libemf2svg-dev libwmf-dev liblcms2-dev
 )
 VENDRAL_TEST_PACKAGES=(
     xvfb xauth xdotool imagemagick x11-utils clang-format
@@ -14,6 +14,7 @@ VENDRAL_TEST_PACKAGES=(
     # Debian's desktop default, with which Qt launches a session bus of its own on a bare X
     # server: the kiosk tests check that the viewer never does.
     dbus-x11
+    colord-data ghostscript
 )
 
 vendral_install() {

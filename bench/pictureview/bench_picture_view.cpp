@@ -1,9 +1,12 @@
 // The picture view of the real program, measured: a catalogue entry of five 4000 x 3000 JPEG
 // pictures shown from the visitor's click in the title list until every widget has painted
 // (the main picture and four thumbnails decode at that first paint), against libjpeg decoding
-// the same files alone; one step of the thumbnail strip; and the memory the decoded pictures
-// hold. Prints "name: value" lines, medians over the runs (the first argument, default 5).
+// the same files alone; one step of the thumbnail strip; the memory the decoded pictures hold;
+// and the same entry with an Adobe RGB profile in every picture, which costs the colour
+// conversion on top (wall clock and processor time). Prints "name: value" lines, medians over
+// the runs (the first argument, default 5).
 
+#include "bench/pictureview/adobergb.h"
 #include "bench/pictureview/barejpeg.h"
 #include "bench/pictureview/benchcatalogue.h"
 #include "bench/pictureview/processmemory.h"
@@ -14,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,6 +28,14 @@ using Clock = std::chrono::steady_clock;
 
 double MillisSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The processor time of every thread of the process: on a busy machine the wall clock also
+// counts what other programs take.
+double ProcessCpuMillis() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
 double Median(std::vector<double> values) {
@@ -49,7 +61,7 @@ double Megabytes(const char* field) {
 
 struct Samples {
     std::vector<double> showLoad, showTotal, repaint, smallShow, page, libjpegShow, libjpegPage;
-    std::vector<double> residentBig, residentSmall;
+    std::vector<double> residentBig, residentSmall, showTagged, showCpu, showTaggedCpu;
 };
 
 // The pictures' folder, removed with everything in it however the benchmark ends.
@@ -81,7 +93,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     const FolderRemover remover{folder};
-    const BenchCatalogue catalogue = WriteBenchCatalogue(folder, BenchCatalogueLayout{});
+    BenchCatalogueLayout layout;
+    layout.taggedProfile = AdobeRgbProfile();
+    const BenchCatalogue catalogue = WriteBenchCatalogue(folder, layout);
     std::filesystem::current_path(folder);
     // The entry's main picture and thumbnails 1 to 4: the first file is decoded twice.
     const std::vector<std::string>& big = catalogue.bigPictures;
@@ -99,7 +113,8 @@ int main(int argc, char** argv) {
         ViewDriver view;
         const int bigRow = view.RowOf(catalogue.bigTitle);
         const int smallRow = view.RowOf(catalogue.smallTitle);
-        if (bigRow < 0 || smallRow < 0) {
+        const int taggedRow = view.RowOf(catalogue.taggedTitle);
+        if (bigRow < 0 || smallRow < 0 || taggedRow < 0) {
             std::fprintf(stderr, "the title list does not show the benchmark's entries\n");
             return 1;
         }
@@ -117,10 +132,12 @@ int main(int argc, char** argv) {
             samples.libjpegPage.push_back(LibjpegMillis(pagedFiles));
 
             start = Clock::now();
+            double cpu = ProcessCpuMillis();
             view.ClickRow(bigRow);
             samples.showLoad.push_back(MillisSince(start));
             view.PaintNow();
             samples.showTotal.push_back(MillisSince(start));
+            samples.showCpu.push_back(ProcessCpuMillis() - cpu);
             allShown = allShown && view.ShownPicturesDecoded() &&
                        view.CurrentPicturePath() == "/" + big[0] && view.ThumbnailPage() == 1;
             samples.residentBig.push_back(Megabytes("VmRSS"));
@@ -136,6 +153,19 @@ int main(int argc, char** argv) {
             view.PaintNow();
             samples.page.push_back(MillisSince(start));
             allShown = allShown && view.ShownPicturesDecoded() && view.ThumbnailPage() == 2;
+
+            // The big entry's pictures again, each tagged Adobe RGB: the same decodes and the
+            // conversion to the screen's sRGB, shown the same way, after the small entry.
+            view.ClickRow(smallRow);
+            view.PaintNow();
+            start = Clock::now();
+            cpu = ProcessCpuMillis();
+            view.ClickRow(taggedRow);
+            view.PaintNow();
+            samples.showTagged.push_back(MillisSince(start));
+            samples.showTaggedCpu.push_back(ProcessCpuMillis() - cpu);
+            allShown = allShown && view.ShownPicturesDecoded() &&
+                       view.CurrentPicturePath() == "/" + catalogue.taggedPictures[0];
         }
         reports = view.Reports();
     }
@@ -160,6 +190,12 @@ int main(int argc, char** argv) {
     Print("libjpeg_page_decode_ms", libjpegPage);
     Print("page_step_vs_libjpeg", page / libjpegPage, "%.3f");
     Print("decoded_bytes_per_pixel", bytesPerPixel, "%.2f");
+    Print("show_tagged_entry_ms", Median(samples.showTagged));
+    Print("show_tagged_vs_untagged", Median(samples.showTagged) / show, "%.3f");
+    Print("show_entry_cpu_ms", Median(samples.showCpu));
+    Print("show_tagged_entry_cpu_ms", Median(samples.showTaggedCpu));
+    Print("show_tagged_vs_untagged_cpu",
+          Median(samples.showTaggedCpu) / std::max(1.0, Median(samples.showCpu)), "%.3f");
 
     if (!peakReset)
         std::fprintf(stderr, "the peak could not be reset: it includes making the pictures\n");

@@ -16,10 +16,11 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
         throw std::runtime_error("cannot write " + path.string());
 }
 
-void WritePainting(const std::filesystem::path& path, int width, int height, int seed,
-                   int quality) {
+void WritePainting(const std::filesystem::path& path, int width, int height, int seed, int quality,
+                   const std::vector<std::uint8_t>& icc = {}) {
     const std::vector<std::uint8_t> rgb = PaintingPixels(width, height, seed);
-    WriteFile(path, EncodeJpeg(rgb.data(), width, height, false, quality));
+    const std::vector<std::uint8_t> jpeg = EncodeJpeg(rgb.data(), width, height, false, quality);
+    WriteFile(path, icc.empty() ? jpeg : EmbedIccProfile(jpeg, icc));
 }
 
 std::vector<std::string> Pictures(const std::string& stem, int count) {
@@ -45,8 +46,12 @@ BenchCatalogue WriteBenchCatalogue(const std::filesystem::path& folder,
                                    const BenchCatalogueLayout& layout) {
     if (layout.bigCount < 2 || layout.smallCount < 2)
         throw std::invalid_argument("each benchmark entry needs two pictures at least");
-    BenchCatalogue catalogue{"Nagy képek", "Kis képek", Pictures("nagy", layout.bigCount),
-                             Pictures("kis", layout.smallCount)};
+    BenchCatalogue catalogue{"Nagy képek",
+                             "Kis képek",
+                             Pictures("nagy", layout.bigCount),
+                             Pictures("kis", layout.smallCount),
+                             {},
+                             {}};
     std::filesystem::create_directories(folder / "images");
     int seed = 0;
     for (const std::string& picture : catalogue.bigPictures)
@@ -54,14 +59,26 @@ BenchCatalogue WriteBenchCatalogue(const std::filesystem::path& folder,
     for (const std::string& picture : catalogue.smallPictures)
         WritePainting(folder / picture, layout.smallWidth, layout.smallHeight, ++seed,
                       layout.quality);
+    if (!layout.taggedProfile.empty()) {
+        catalogue.taggedTitle = "Színprofilos képek";
+        catalogue.taggedPictures = Pictures("profilos", layout.bigCount);
+        // The big entry's paintings: the same decoding work, and the conversion on top.
+        int bigSeed = 0;
+        for (const std::string& picture : catalogue.taggedPictures)
+            WritePainting(folder / picture, layout.bigWidth, layout.bigHeight, ++bigSeed,
+                          layout.quality, layout.taggedProfile);
+    }
     for (const char* face : {"activearrowleft.jpg", "inactivearrowleft.jpg", "activearrowright.jpg",
                              "inactivearrowright.jpg"})
         WritePainting(folder / face, 12, 31, ++seed, layout.quality);
     for (const char* face : {"radioon.jpg", "radiooff.jpg"})
         WritePainting(folder / face, 24, 24, ++seed, layout.quality);
 
-    const std::string text = "2\r\n" + EntryText(catalogue.bigTitle, catalogue.bigPictures) +
-                             EntryText(catalogue.smallTitle, catalogue.smallPictures);
+    std::string text = EntryText(catalogue.bigTitle, catalogue.bigPictures) +
+                       EntryText(catalogue.smallTitle, catalogue.smallPictures);
+    if (!catalogue.taggedTitle.empty())
+        text += EntryText(catalogue.taggedTitle, catalogue.taggedPictures);
+    text = (catalogue.taggedTitle.empty() ? "2\r\n" : "3\r\n") + text;
     WriteFile(folder / "datas.dat", std::vector<std::uint8_t>(text.begin(), text.end()));
     return catalogue;
 }

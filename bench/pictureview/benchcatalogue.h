@@ -2,6 +2,7 @@
 // A catalogue folder for the picture view benchmark: datas.dat with a big entry and a small
 // one, their pictures in images/, and the six face files in the folder itself.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,6 +15,9 @@ struct BenchCatalogueLayout {
     int smallWidth = 480;
     int smallHeight = 360;
     int quality = 90;
+    // When not empty, a third entry shows the big entry's pictures again, each with this ICC
+    // profile embedded, so that showing them costs the colour conversion too.
+    std::vector<std::uint8_t> taggedProfile;
 };
 
 struct BenchCatalogue {
@@ -23,9 +27,12 @@ struct BenchCatalogue {
     // "images/<name>" in the entry's order; the first is the entry's main picture.
     std::vector<std::string> bigPictures;
     std::vector<std::string> smallPictures;
+    std::string taggedTitle; // empty without a tagged entry
+    std::vector<std::string> taggedPictures;
 };
 
-// Writes everything into folder. The big entry comes first. Each entry needs two pictures at
-// least (with one, the catalogue's reading would take the closing "##" for the second).
+// Writes everything into folder. The big entry comes first, the tagged one (if any) last. Each
+// entry needs two pictures at least (with one, the catalogue's reading would take the closing "##"
+// for the second).
 BenchCatalogue WriteBenchCatalogue(const std::filesystem::path& folder,
                                    const BenchCatalogueLayout& layout);

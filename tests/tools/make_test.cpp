@@ -1,8 +1,10 @@
 // vendral-make on real folders: the demo's round trip, the refusals with their lines, the
-// fitting rule and the turning of camera photographs.
+// fitting rule, the turning of camera photographs and their colour profiles.
 
+#include "colour/colour.h"
 #include "pictures/jpegencoder.h"
 #include "pictures/jpegreader.h"
+#include "tests/colour/taggedpictures.h"
 #include "tests/core/tempfolder.h"
 #include "tests/pictures/testpictures.h"
 #include "tests/tools/toolrun.h"
@@ -10,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+#include <QColorSpace>
 
 namespace fs = std::filesystem;
 
@@ -227,4 +231,36 @@ TEST(VendralMake, KeepsAPictureAsItIsOnlyWhereTheSourceSaysAndTheViewerCanShowIt
                                   "recorded it turned"),
               std::string::npos)
         << refused.output;
+}
+
+TEST(VendralMake, ConvertsTaggedPhotographsToSrgbAndKeepsCopiesTagged) {
+    TempFolder temp;
+    constexpr int Width = 800, Height = 600; // past the frame: decoded and written anew
+    const std::vector<std::uint8_t> source = PhotoPixels(Width, Height);
+    const auto adobe = TaggedJpeg(source, Width, Height, ReadProfile(AdobeRgbProfile));
+    temp.Write("src/images/adobe.jpg", std::string(adobe.begin(), adobe.end()));
+    const std::vector<std::uint8_t> proPhoto = ReadProfile(ProPhotoProfile);
+    QImage png = RgbImage(ConvertedPixels(source, proPhoto), Width, Height);
+    png.setColorSpace(QColorSpace::fromIccProfile(
+        QByteArray(reinterpret_cast<const char*>(proPhoto.data()), qsizetype(proPhoto.size()))));
+    ASSERT_TRUE(png.save(QString::fromStdString(temp / "src/images/prophoto.png")));
+    const auto fits = TaggedJpeg(PhotoPixels(200, 150), 200, 150, proPhoto);
+    temp.Write("src/images/fits.jpg", std::string(fits.begin(), fits.end()));
+    temp.Write("src/catalogue.txt", "entry: t\nplace: p\ntime: t\npicture: adobe.jpg\n"
+                                    "picture: prophoto.png\npicture: fits.jpg\n");
+    const ToolRun run = Make("build --quiet " + temp / "src" + " " + temp / "out");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+
+    for (const char* name : {"out/images/adobe.jpg", "out/images/prophoto.jpg"}) {
+        SCOPED_TRACE(name);
+        const std::string written = ReadBytes(temp / name);
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(written.data());
+        EXPECT_TRUE(ReadJpegColourFacts(bytes, written.size()).icc.empty());
+        const Decoded decoded = Decode(written);
+        ASSERT_EQ(decoded.width, 529);
+        EXPECT_LE(MeanDifference(RgbImage(decoded.rgb, decoded.width, decoded.height),
+                                 RgbImage(source, Width, Height)),
+                  3);
+    }
+    EXPECT_EQ(ReadBytes(temp / "out/images/fits.jpg"), std::string(fits.begin(), fits.end()));
 }

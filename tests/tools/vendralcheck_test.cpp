@@ -44,6 +44,9 @@ TEST_F(VendralCheckTest, CompleteFolderPassesWithJsonOfEveryEntry) {
         "\"title\": \"\\\"Q\\\" \\\\ \\u0001\\ttő\", \"line2\": \"Árvíz\", \"line3\": \"T3\", "
         "\"index_lines\": [], \"main_picture\": \"sub\\\\Kép.JPG\", "
         "\"second_picture\": \"B.jpg\", \"pictures\": [\"sub\\\\Kép.JPG\", \"B.jpg\"]}], "
+        "\"colour_spaces\": [{\"file\": \"images/sub\\\\Kép.JPG\", "
+        "\"colour_space\": \"not a readable JPEG\"}, {\"file\": \"images/B.jpg\", "
+        "\"colour_space\": \"not a readable JPEG\"}], "
         "\"error\": null, \"missing_files\": []}\n");
 }
 

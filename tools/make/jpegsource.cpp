@@ -73,11 +73,13 @@ std::string DecodeJpegScaled(const std::vector<std::uint8_t>& bytes, const JpegF
                    facts.grayscale ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
     if (decoded.isNull())
         return "not enough memory for the picture";
-    // The viewer's own decode, so that inks turn into the same light in both.
+    // The viewer's own decode, so that inks and profiles turn into the same light in both.
     int rows = 0;
+    JpegDecodeControl inSrgb;
+    inSrgb.space = OutputSpace::Srgb;
     if (const int code = DecodeJpegRows(bytes.data(), bytes.size(), facts.grayscale,
                                         decoded.width(), decoded.height(), decoded.bits(),
-                                        decoded.bytesPerLine(), rows, 8, eighths))
+                                        decoded.bytesPerLine(), rows, 8, eighths, &inSrgb))
         return JpegMessageText(code);
     image = std::move(decoded);
     return {};

@@ -22,7 +22,7 @@ std::string ProbeJpeg(const std::vector<std::uint8_t>& bytes, JpegFacts& facts);
 // The smallest scale n/8 (n in 1..8) whose output still covers minWidth x minHeight.
 int ScaleEighths(const JpegFacts& facts, int minWidth, int minHeight);
 
-// Decodes at n/8 of the stored size into RGB888 (Grayscale8 for gray pictures). "" or
-// libjpeg's message.
+// Decodes at n/8 of the stored size into RGB888 (Grayscale8 for gray pictures), in sRGB: an
+// embedded profile is honoured as the viewer honours it. "" or libjpeg's message.
 std::string DecodeJpegScaled(const std::vector<std::uint8_t>& bytes, const JpegFacts& facts,
                              int eighths, QImage& image);

@@ -1,10 +1,12 @@
 #include "tools/make/picturefile.h"
 
+#include "colour/colour.h"
 #include "core/files.h"
 #include "pictures/jpegencoder.h"
 #include "pictures/picturebounds.h"
 #include "tools/make/writefile.h"
 
+#include <QColorSpace>
 #include <QImageReader>
 #include <QPainter>
 #include <QTransform>
@@ -70,6 +72,22 @@ std::string WriteJpeg(const QImage& picture, bool gray, const std::string& targe
     const std::vector<std::uint8_t> jpeg =
         EncodeJpeg(pixels.data(), plain.width(), plain.height(), gray, Quality);
     return WriteWholeFile(target, {reinterpret_cast<const char*>(jpeg.data()), jpeg.size()});
+}
+
+// The catalogue's JPEGs carry no profile: a picture read with a profile of its own (a PNG's
+// iCCP, a TIFF's) is turned into sRGB by the converters the viewer uses.
+QImage InSrgb(const QImage& image, const QByteArray& icc) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(icc.constData());
+    const PictureColour colour =
+        ColourFor(std::span(bytes, std::size_t(icc.size())), PixelLayout::Rgb, OutputSpace::Srgb);
+    if (!colour.converter)
+        return image;
+    QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    for (int y = 0; y < rgb.height(); ++y) {
+        std::uint8_t* row = rgb.scanLine(y);
+        colour.converter->Convert(row, row, rgb.width());
+    }
+    return rgb;
 }
 
 QImage ScaledTo(const QImage& image, QSize size) {
@@ -141,7 +159,8 @@ std::string WriteCataloguePicture(const std::string& source, const PictureFacts&
         const QImage image = reader.read();
         if (image.isNull())
             return reader.errorString().toStdString();
-        return WriteJpeg(ScaledTo(Opaque(image), fitted), image.isGrayscale(), target);
+        const QImage opaque = InSrgb(Opaque(image), image.colorSpace().iccProfile());
+        return WriteJpeg(ScaledTo(opaque, fitted), image.isGrayscale(), target);
     }
     if (CopiesAsItIs(facts) || (asIs && WhyNotAsIs(facts).empty())) {
         const auto failure = files::CopyFileReplacing(source, target);

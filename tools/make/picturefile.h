@@ -30,7 +30,8 @@ std::string WhyNotAsIs(const PictureFacts& facts);
 bool CopiesAsItIs(const PictureFacts& facts);
 
 // Writes target as a baseline JPEG that fits the frame: a copy when CopiesAsItIs (or, with
-// asIs, whenever WhyNotAsIs allows), otherwise decoded, turned upright, scaled down smoothly
-// and encoded. "" or the failure.
+// asIs, whenever WhyNotAsIs allows), which keeps any embedded profile, otherwise decoded into
+// sRGB (honouring the picture's profile), turned upright, scaled down smoothly and encoded
+// without a profile. "" or the failure.
 std::string WriteCataloguePicture(const std::string& source, const PictureFacts& facts,
                                   const std::string& target, bool asIs = false);

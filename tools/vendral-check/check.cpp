@@ -1,11 +1,13 @@
 #include "tools/vendral-check/check.h"
 
+#include "colour/colour.h"
 #include "core/cp1250.h"
 #include "core/errors.h"
 #include "core/files.h"
 #include "core/reporttext.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <new>
 
@@ -16,6 +18,15 @@ bool IsThere(const std::string& path) {
     const auto resolved = files::Resolve(path);
     std::error_code error;
     return resolved && std::filesystem::is_regular_file(*resolved, error);
+}
+
+std::string ColourSpace(const std::string& path) {
+    const auto resolved = files::Resolve(path);
+    std::FILE* file = resolved ? std::fopen(resolved->c_str(), "rb") : nullptr;
+    const JpegColourFacts facts = ReadJpegColourFacts(file);
+    if (file != nullptr)
+        std::fclose(file);
+    return JpegColourLabel(facts);
 }
 
 void NoteMissing(std::vector<std::string>& missing, std::string name) {
@@ -44,8 +55,13 @@ CheckResult CheckFolder(const std::string& folder) {
         const CatalogueRecord& record = catalogue.Record(k);
         for (int i = 1; i <= record.PictureCount; ++i) {
             const std::string name = "images/" + record.Picture(i);
-            if (!IsThere(prefix + name))
-                NoteMissing(result.missingFiles, Cp1250ToUtf8(name));
+            const std::string shown = Cp1250ToUtf8(name);
+            if (!IsThere(prefix + name)) {
+                NoteMissing(result.missingFiles, shown);
+            } else if (std::none_of(result.colourSpaces.begin(), result.colourSpaces.end(),
+                                    [&](const auto& seen) { return seen.first == shown; })) {
+                result.colourSpaces.emplace_back(shown, ColourSpace(prefix + name));
+            }
         }
     }
     for (const char* face : FaceFiles) {

@@ -7,12 +7,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct CheckResult {
     std::unique_ptr<Catalogue> catalogue;  // the store after loading, complete or not
     std::optional<std::string> error;      // UTF-8, as the error report shows it
     std::vector<std::string> missingFiles; // UTF-8, relative to the folder, first seen first
+    // Every picture found, first seen first, with its colour space as the viewer takes it
+    // ("untagged", "sRGB", "Adobe RGB (1998)", ..., "profile not usable").
+    std::vector<std::pair<std::string, std::string>> colourSpaces;
 };
 
 // The faces the main window loads from its start directory.

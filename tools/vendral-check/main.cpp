@@ -16,8 +16,9 @@ constexpr const char* Usage =
     "usage: vendral-check [--json] [DIR]\n"
     "Loads DIR/datas.dat (DIR defaults to \".\") as the viewer does, prints its entries or the\n"
     "error the viewer would show, and lists the pictures under DIR/images and the face files\n"
-    "in DIR that cannot be found. After an error the entries are those the store holds, the\n"
-    "last one as far as it was read.\n"
+    "in DIR that cannot be found, and names the colour space of each picture found (untagged,\n"
+    "sRGB, Adobe RGB (1998), ..., or \"profile not usable\"). After an error the entries are\n"
+    "those the store holds, the last one as far as it was read.\n"
     "Exit status: 0 all well, 1 files missing, 2 the catalogue does not load, 3 bad usage.\n";
 
 constexpr int CatalogueFails = 2;

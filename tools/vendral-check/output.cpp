@@ -91,6 +91,11 @@ std::string TextReport(const CheckResult& result) {
         out += "\n";
         AppendEntry(out, catalogue.Record(k), k);
     }
+    if (!result.colourSpaces.empty()) {
+        out += "\nColour spaces:\n";
+        for (const auto& [name, space] : result.colourSpaces)
+            out += "  " + name + ": " + space + "\n";
+    }
     if (result.error)
         out += "\nError: " + *result.error + "\n";
     if (result.missingFiles.empty()) {
@@ -108,6 +113,12 @@ std::string JsonReport(const CheckResult& result) {
     std::string out = "{\"record_count\": " + std::to_string(catalogue.RecordCount);
     out += ", \"records\": " + JsonArray(catalogue.RecordCount,
                                          [&](int k) { return JsonRecord(catalogue.Record(k), k); });
+    out += ", \"colour_spaces\": " +
+           JsonArray(static_cast<int>(result.colourSpaces.size()), [&](int i) {
+               const auto& [name, space] = result.colourSpaces[i - 1];
+               return "{\"file\": " + JsonString(name) +
+                      ", \"colour_space\": " + JsonString(space) + "}";
+           });
     out += ", \"error\": " + (result.error ? JsonString(*result.error) : std::string("null"));
     out += ", \"missing_files\": " +
            JsonArray(static_cast<int>(result.missingFiles.size()),

@@ -9,7 +9,7 @@
 // For people: every entry, then the error, then the missing files.
 std::string TextReport(const CheckResult& result);
 
-// One JSON object: record_count, records, error, missing_files.
+// One JSON object: record_count, records, colour_spaces, error, missing_files.
 std::string JsonReport(const CheckResult& result);
 
 // A JSON string literal for UTF-8 text.

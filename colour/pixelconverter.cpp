@@ -1,0 +1,3 @@
+#include "colour/pixelconverter.h"
+
+PixelConverter::~PixelConverter() = default;

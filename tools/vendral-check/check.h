@@ -3,6 +3,7 @@
 // error the viewer would report, and the picture and face files the viewer could not open.
 
 #include "catalogue/catalogue.h"
+#include "tools/vendral-check/pagecheck.h"
 
 #include <memory>
 #include <optional>
@@ -13,6 +14,7 @@ struct CheckResult {
     std::unique_ptr<Catalogue> catalogue;  // the store after loading, complete or not
     std::optional<std::string> error;      // UTF-8, as the error report shows it
     std::vector<std::string> missingFiles; // UTF-8, relative to the folder, first seen first
+    PagesCheck pages;                      // the folder's own pages, if any
 };
 
 // The faces the main window loads from its start directory.
@@ -23,6 +25,6 @@ inline constexpr const char* FaceFiles[] = {
 
 CheckResult CheckFolder(const std::string& folder);
 
-// 0 when the catalogue loads and every file is there, 1 when files are missing, 2 when the
-// catalogue does not load.
+// 0 when the catalogue loads and every file is there, 1 when files are missing or a page does
+// not suit its window, 2 when the catalogue does not load.
 int ExitCode(const CheckResult& result);

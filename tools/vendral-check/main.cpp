@@ -17,8 +17,10 @@ constexpr const char* Usage =
     "Loads DIR/datas.dat (DIR defaults to \".\") as the viewer does, prints its entries or the\n"
     "error the viewer would show, and lists the pictures under DIR/images and the face files\n"
     "in DIR that cannot be found. After an error the entries are those the store holds, the\n"
-    "last one as far as it was read.\n"
-    "Exit status: 0 all well, 1 files missing, 2 the catalogue does not load, 3 bad usage.\n";
+    "last one as far as it was read. Then it lists the pages DIR/pages brings in place of the\n"
+    "built-in ones, and flags a page of a size its window cannot use.\n"
+    "Exit status: 0 all well, 1 files missing or a page of the wrong size, 2 the catalogue\n"
+    "does not load, 3 bad usage.\n";
 
 constexpr int CatalogueFails = 2;
 constexpr int BadUsage = 3;

@@ -283,7 +283,8 @@ private:
         if (credits.line == 0)
             return;
         const PageFile page{PageKind::About, 0};
-        if (!Claim(page, credits.line) || !Checked(credits.paragraphs, credits.line, "the credits"))
+        if (!Claim(page, credits.line) ||
+            !Checked(credits.paragraphs, credits.line, "the credits text"))
             return;
         if (credits.paragraphs.empty()) {
             Report(credits.line, "the credits are empty");

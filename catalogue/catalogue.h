@@ -1,6 +1,7 @@
 #pragma once
 // The catalogue: the fixed-capacity record store read from datas.dat, and the map from title
 // list rows to record numbers. Texts are code page 1250 bytes, stored and compared as read.
+// The pages a catalogue folder may bring in place of the built-in ones: catalogue/pagefiles.h.
 
 #include <array>
 #include <cstdint>

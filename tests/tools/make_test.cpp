@@ -88,6 +88,14 @@ TEST(VendralMake, DemoSourceBuildsTheDemoAndImportBuildsItBack) {
     for (const char* face : {"radioon.jpg", "activearrowleft.jpg", "inactivearrowright.jpg"})
         EXPECT_EQ(ReadBytes(temp / ("demo/" + std::string(face))),
                   ReadBytes(Root + "/demo/" + face));
+    // The demo shows the built-in pages; the second sample brings every page of its own.
+    EXPECT_FALSE(fs::exists(temp / "demo/pages"));
+    ASSERT_EQ(Make("build --quiet " + Root + "/demo-own-source " + temp / "own").exitCode, 0);
+    EXPECT_EQ(ReadBytes(temp / "own/datas.dat"), ReadBytes(Root + "/demo-own/datas.dat"));
+    for (const auto& file : fs::directory_iterator(Root + "/demo-own/pages"))
+        EXPECT_EQ(ReadBytes(temp / ("own/pages/" + file.path().filename().string())),
+                  ReadBytes(file.path().string()))
+            << file.path();
 
     // A catalogue made by hand comes back byte for byte after import and build.
     ASSERT_EQ(Make("import --quiet " + Root + "/demo " + temp / "source").exitCode, 0);

@@ -10,6 +10,8 @@
 //   TMetafile     WMF and EMF files: recognised and measured, not drawn
 //   FileFormats   the process-wide list of formats by extension (the save dialog's filter)
 //   EncodeJpeg    writes an image as a JPEG file (tests, benchmarks and the artwork generator)
+//   EncodeBmp24   writes one as a 24-bit BMP file (the artwork's backgrounds, a catalogue's own
+//                 backgrounds made bitmaps for their skins)
 //   TImage        the image widget: draws its picture and takes the clicks on it
 //
 // Inside, not for other folders: the BMP, ICO and metafile readers, the libjpeg reader and its
@@ -17,6 +19,7 @@
 // the embedded picture form and the extension rule.
 
 #include "pictures/bitmap.h"
+#include "pictures/bmpencoder.h"
 #include "pictures/fileformats.h"
 #include "pictures/icon.h"
 #include "pictures/jpegencoder.h"

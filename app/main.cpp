@@ -1,10 +1,8 @@
 // The program: builds the window set, shows the main window, runs the event loop.
 
-#include "app/application.h"
-#include "app/sessionplatform.h"
-#include "app/tform.h"
-#include "app/windowfocus.h"
 #include "app/windowset.h"
+#include "shell/shell.h"
+#include "skin/tform.h"
 
 int main(int argc, char** argv) {
     PreferX11OnWayland();
@@ -16,7 +14,7 @@ int main(int argc, char** argv) {
 
     WindowSet windows;
     // Runs the main window's show handler (splash, introduction, catalogue) before it appears.
-    Form(Window::Main)->Show();
+    windows.Find(Window::Main)->Show();
     application.exec();
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "app/windowtable.h"
 
 #include "mainwindow/tform1.h"
+#include "mainwindow/windowcontext.h"
 #include "print/tform4.h"
 #include "windows/tform2.h"
 #include "windows/tform3.h"
@@ -9,10 +10,16 @@
 #include "windows/tform7.h"
 #include "windows/tform8.h"
 
+#include <type_traits>
+
 namespace {
 
-template <class Form> std::unique_ptr<TForm> Make() {
-    return std::make_unique<Form>();
+// A window that uses nothing of the others is made without the context.
+template <class Form> std::unique_ptr<TForm> Make(const WindowContext& context) {
+    if constexpr (std::is_constructible_v<Form, const WindowContext&>)
+        return std::make_unique<Form>(context);
+    else
+        return std::make_unique<Form>();
 }
 
 const WindowEntry Table[] = {

@@ -1,8 +1,8 @@
 #include "mainwindow/picturepreview.h"
 
-#include "app/errorreport.h"
 #include "core/cp1250.h"
 #include "pictures/pictures.h"
+#include "shell/errorreport.h"
 
 #include <QDialog>
 #include <QFileInfo>

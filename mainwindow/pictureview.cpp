@@ -2,24 +2,13 @@
 
 #include "catalogue/catalogue.h"
 #include "mainwindow/selectedentry.h"
-#include "mainwindow/tform1.h"
 #include "mainwindow/thumbnailfit.h"
 #include "mainwindow/viewstate.h"
 #include "pictures/pictures.h"
+#include "skin/skin.h"
 
 namespace {
-constexpr int SlotCount = std::tuple_size_v<decltype(TForm1::imageprev)>;
-
-void ShowInMainArea(const std::string& fileName) {
-    TImage& image = MainImage();
-    image.hide();
-    image.Picture().LoadFromFile(fileName);
-    View().CurrentPicturePath = fileName.substr(1);
-    image.setGeometry(CentredInMainArea(image.Picture().Width(), image.Picture().Height()));
-    // Decodes in the background while the slots load; the first paint takes the bitmap.
-    image.PrepareDrawing();
-    image.show();
-}
+constexpr int SlotCount = PictureViewWidgets::SlotCount;
 } // namespace
 
 QRect CentredInMainArea(int width, int height) {
@@ -27,25 +16,42 @@ QRect CentredInMainArea(int width, int height) {
             MainPictureArea.top() + (MainPictureArea.height() - height) / 2, width, height};
 }
 
-void ShowEntry() {
-    const int number = RowRecordNumber();
+PictureView::PictureView(const PictureViewWidgets& widgets, const TitleListSelection& selection,
+                         ViewState& view, const Catalogue& catalogue)
+    : widgets_(widgets), selection_(selection), view_(view), catalogue_(catalogue) {
+    for (std::size_t j = 0; j < slotBoxes_.size(); ++j)
+        slotBoxes_[j] = widgets_.strip[j]->geometry();
+}
+
+void PictureView::ShowInMainArea(const std::string& fileName) {
+    TImage& image = widgets_.mainImage;
+    image.hide();
+    image.Picture().LoadFromFile(fileName);
+    view_.CurrentPicturePath = fileName.substr(1);
+    image.setGeometry(CentredInMainArea(image.Picture().Width(), image.Picture().Height()));
+    // Decodes in the background while the slots load; the first paint takes the bitmap.
+    image.PrepareDrawing();
+    image.show();
+}
+
+void PictureView::ShowEntry() {
+    const int number = selection_.RowRecordNumber();
     if (number == 0)
         return; // nothing behind the row: the view keeps what it shows
-    const CatalogueRecord& record = TheCatalogue().Record(number);
+    const CatalogueRecord& record = catalogue_.Record(number);
     ShowInMainArea("./images/" + record.MainPicture);
-    View().ShownRecord = number;
-    View().ThumbnailPage = 1;
+    view_.ShownRecord = number;
+    view_.ThumbnailPage = 1;
     RefreshThumbnails();
 }
 
-void RefreshThumbnails() {
-    const CatalogueRecord* record = SelectedRecord();
+void PictureView::RefreshThumbnails() {
+    const CatalogueRecord* record = selection_.Record();
     if (!record)
         return;
-    TForm1& form = *MainForm();
     for (int j = 1; j <= SlotCount; ++j) {
-        TImage& slot = *form.imageprev[j - 1];
-        const int i = View().ThumbnailPage + j - 1;
+        TImage& slot = *widgets_.strip[j - 1];
+        const int i = view_.ThumbnailPage + j - 1;
         if (i < 1 || i > record->PictureCount) {
             slot.hide();
             // A hidden slot is neither drawn nor clicked, and showing it loads its file again:
@@ -54,7 +60,7 @@ void RefreshThumbnails() {
             continue;
         }
         slot.Picture().LoadFromFile("images/" + record->Picture(i));
-        const QRect& box = form.imageprevBoxes[j - 1];
+        const QRect& box = slotBoxes_[j - 1];
         const ThumbnailPlacement placed =
             FitThumbnail(slot.Picture().Width(), slot.Picture().Height(),
                          {box.left(), box.top(), box.width(), box.height()});
@@ -66,60 +72,71 @@ void RefreshThumbnails() {
     }
 }
 
-void ShowSlotPicture(int slot) {
-    const CatalogueRecord* record = SelectedRecord();
+void PictureView::ShowSlotPicture(int slot) {
+    const CatalogueRecord* record = selection_.Record();
     if (!record || slot < 1 || slot > SlotCount)
         return;
-    const int i = View().ThumbnailPage + slot - 1;
+    const int i = view_.ThumbnailPage + slot - 1;
     if (i < 1 || i > record->PictureCount)
         return;
     ShowInMainArea("./images/" + record->Picture(i));
 }
 
-void PageLeft() {
-    if (!SelectedRecord())
+void PictureView::PageLeft() {
+    if (!selection_.Record())
         return;
-    if (View().ThumbnailPage > 1) {
-        --View().ThumbnailPage;
+    if (view_.ThumbnailPage > 1) {
+        --view_.ThumbnailPage;
         RefreshThumbnails();
     }
     RefreshArrows();
 }
 
-void PageRight() {
-    const CatalogueRecord* record = SelectedRecord();
+void PictureView::PageRight() {
+    const CatalogueRecord* record = selection_.Record();
     if (!record)
         return;
-    if (View().ThumbnailPage + 3 < record->PictureCount) {
-        ++View().ThumbnailPage;
+    if (view_.ThumbnailPage + 3 < record->PictureCount) {
+        ++view_.ThumbnailPage;
         RefreshThumbnails();
     }
     RefreshArrows();
 }
 
-void RefreshArrows() {
-    const CatalogueRecord* record = SelectedRecord();
+void PictureView::RefreshArrows() {
+    const CatalogueRecord* record = selection_.Record();
     if (!record)
         return; // no entry on show: the arrows keep what they draw
-    TForm1& form = *MainForm();
-    const ViewState& view = View();
+    TImage& left = widgets_.leftArrow;
+    TImage& right = widgets_.rightArrow;
+    const ViewState& view = view_;
     if (view.ThumbnailPage == 1) {
-        form.Image5->Picture().LoadFromFile(view.StartDirectory + "\\inactivearrowleft.jpg",
-                                            TextEncoding::System);
-        form.Image5->setCursor(Qt::ArrowCursor);
+        left.Picture().LoadFromFile(view.StartDirectory + "\\inactivearrowleft.jpg",
+                                    TextEncoding::System);
+        left.setCursor(Qt::ArrowCursor);
     } else {
-        form.Image5->Picture().LoadFromFile(view.StartDirectory + "\\activearrowleft.jpg",
-                                            TextEncoding::System);
-        form.Image5->setCursor(Qt::PointingHandCursor);
+        left.Picture().LoadFromFile(view.StartDirectory + "\\activearrowleft.jpg",
+                                    TextEncoding::System);
+        left.setCursor(Qt::PointingHandCursor);
     }
     // Equality on purpose: an entry with fewer than four pictures shows an active right arrow.
     if (record->PictureCount == view.ThumbnailPage + 3) {
-        form.Image6->Picture().LoadFromFile(view.StartDirectory + "\\inactivearrowright.jpg",
-                                            TextEncoding::System);
-        form.Image6->setCursor(Qt::ArrowCursor);
+        right.Picture().LoadFromFile(view.StartDirectory + "\\inactivearrowright.jpg",
+                                     TextEncoding::System);
+        right.setCursor(Qt::ArrowCursor);
     } else {
-        form.Image6->Picture().LoadFromFile(view.StartDirectory + "\\activearrowright.jpg",
-                                            TextEncoding::System);
-        form.Image6->setCursor(Qt::PointingHandCursor);
+        right.Picture().LoadFromFile(view.StartDirectory + "\\activearrowright.jpg",
+                                     TextEncoding::System);
+        right.setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void PictureView::PageByKey(int& key, Qt::KeyboardModifiers) {
+    if (key == Qt::Key_Left) {
+        key = 0;
+        PageLeft();
+    } else if (key == Qt::Key_Right) {
+        key = 0;
+        PageRight();
     }
 }

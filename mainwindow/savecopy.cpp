@@ -3,21 +3,31 @@
 #include "core/errors.h"
 #include "core/files.h"
 #include "mainwindow/savenames.h"
-#include "mainwindow/tform1.h"
 #include "mainwindow/tsavepicturedialog.h"
 #include "mainwindow/viewstate.h"
 
 #include <optional>
 
-void Image8Click() {
-    const ViewState& view = View();
+SaveCopy::SaveCopy(QWidget& dialogParent, const ViewState& view)
+    : dialogParent_(dialogParent), view_(view) {}
+
+TSavePictureDialog& SaveCopy::Dialog() {
+    if (!dialog_) {
+        dialog_ = new TSavePictureDialog(&dialogParent_);
+        dialog_->setObjectName(QStringLiteral("SavePictureDialog1"));
+    }
+    return *dialog_;
+}
+
+void SaveCopy::Run() {
+    const ViewState& view = view_;
     // Before the first picture the source would be the start folder itself; there is nothing
     // to name or copy yet.
     if (view.CurrentPicturePath.empty())
         throw EInvalidOperation("No picture is shown");
     // Mixed separators ("C:\KIOSK/images/a.jpg") are fine for the file services.
     const std::string source = view.StartDirectory + view.CurrentPicturePath;
-    TSavePictureDialog& dialog = MainForm()->SavePictureDialog();
+    TSavePictureDialog& dialog = Dialog();
     dialog.SetFileName(ProposedFileName(view.CurrentPicturePath));
     const bool confirmed = dialog.Execute();
 

@@ -1,33 +1,35 @@
 #include "mainwindow/selectedentry.h"
 
 #include "catalogue/catalogue.h"
-#include "mainwindow/tform1.h"
 #include "mainwindow/viewstate.h"
 #include "skin/skin.h"
 
 #include <algorithm>
 
-int SelectedRow() {
-    return MainForm()->ListBox1->SelectedRow();
+TitleListSelection::TitleListSelection(const TListBox& list, const TImage& mainImage,
+                                       const Catalogue& catalogue, const ViewState& view)
+    : list_(list), mainImage_(mainImage), catalogue_(catalogue), view_(view) {}
+
+int TitleListSelection::SelectedRow() const {
+    return list_.SelectedRow();
 }
 
-int RowRecordNumber() {
-    return TheCatalogue().RecordNumberForRow(SelectedRow());
+int TitleListSelection::RowRecordNumber() const {
+    return catalogue_.RecordNumberForRow(SelectedRow());
 }
 
-int SelectedRecordNumber() {
+int TitleListSelection::RecordNumber() const {
     if (const int number = RowRecordNumber())
         return number;
-    const Catalogue& catalogue = TheCatalogue();
-    const int shown = View().ShownRecord;
-    return shown >= 1 && shown <= std::min<int>(catalogue.RecordCount, MaxRecords) ? shown : 0;
+    const int shown = view_.ShownRecord;
+    return shown >= 1 && shown <= std::min<int>(catalogue_.RecordCount, MaxRecords) ? shown : 0;
 }
 
-const CatalogueRecord* SelectedRecord() {
-    const int number = SelectedRecordNumber();
-    return number == 0 ? nullptr : &TheCatalogue().Record(number);
+const CatalogueRecord* TitleListSelection::Record() const {
+    const int number = RecordNumber();
+    return number == 0 ? nullptr : &catalogue_.Record(number);
 }
 
-TImage& MainImage() {
-    return *MainForm()->MainImage;
+const TPicture& TitleListSelection::ShownPicture() const {
+    return mainImage_.Picture();
 }

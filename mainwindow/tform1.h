@@ -1,73 +1,60 @@
 #pragma once
 // The main window: the title list, the picture view with its thumbnail strip, the search and
-// the buttons, laid out by its built-in description; the handlers live with the operations
-// they serve (pictureview, titlelist, savecopy).
+// the buttons, laid out by its built-in description. Its parts (the selection, the picture
+// view, the title list and saving a copy) are handed the controls they use; the window's
+// handler table runs them.
 
-#include "app/tform.h"
+#include "mainwindow/pictureview.h"
+#include "mainwindow/savecopy.h"
+#include "mainwindow/selectedentry.h"
+#include "mainwindow/titlelist.h"
+#include "mainwindow/windowcontext.h"
+#include "skin/tform.h"
 
-#include <QRect>
 #include <array>
 
 class TEdit;
 class TImage;
 class TListBox;
-class TSavePictureDialog;
 
 class TForm1 : public TForm {
     Q_OBJECT
 public:
-    TForm1();
+    // Opens the other windows through the context, and is what its selected entry reads.
+    explicit TForm1(const WindowContext& context);
     ~TForm1() override;
 
-    TImage* Image1 = nullptr;
-    TImage* RadioImage1 = nullptr;
-    TImage* RadioImage2 = nullptr;
-    TImage* MainImage = nullptr;
-    std::array<TImage*, 4> imageprev{};
-    // Where the description puts each strip slot; the slot itself moves to fit its thumbnail.
-    std::array<QRect, 4> imageprevBoxes{};
-    TImage* Image2 = nullptr;
-    TImage* Image3 = nullptr;
-    TImage* Image4 = nullptr;
-    TImage* Image5 = nullptr;
-    TImage* Image6 = nullptr;
-    TImage* Image7 = nullptr;
-    TImage* Image8 = nullptr;
-    TImage* Image9 = nullptr;
-    TImage* Image10 = nullptr;
-    TEdit* Edit1 = nullptr;
-    TListBox* ListBox1 = nullptr;
-    // Made at its first use, not with the window: a file dialog takes longer to build than
-    // everything else the program shows before its splash.
-    TSavePictureDialog& SavePictureDialog();
+    // The entry and picture the user is looking at.
+    const SelectedEntry& Selection() const { return selection_; }
+
+    // The controls, by their layout names.
+    TImage* Image1;
+    TImage* RadioImage1;
+    TImage* RadioImage2;
+    TImage* MainImage;
+    std::array<TImage*, PictureViewWidgets::SlotCount> imageprev;
+    TImage* Image2;
+    TImage* Image3;
+    TImage* Image4;
+    TImage* Image5;
+    TImage* Image6;
+    TImage* Image7;
+    TImage* Image8;
+    TImage* Image9;
+    TImage* Image10;
+    TEdit* Edit1;
+    TListBox* ListBox1;
 
 protected:
     void FormShow() override;
 
 private:
-    TSavePictureDialog* SavePictureDialog1 = nullptr;
+    // The start-up sequence's catalogue step: reads datas.dat and fills the title list.
+    void LoadCatalogue();
 
-    void Image1Click();
-    void RadioImage1Click();
-    void RadioImage2Click();
-    void imageprev1Click();
-    void imageprev2Click();
-    void imageprev3Click();
-    void imageprev4Click();
-    void Image2Click();
-    void Image5Click();
-    void Image6Click();
-    void Image7Click();
-    void Image8Click();
-    void Image9Click();
-    void Image10Click();
-    void Edit1KeyPress(QChar& key);
-    void ListBox1Click();
-    void ListBox1KeyDown(int& key, Qt::KeyboardModifiers shift);
+    WindowOpener opener_;
+    TitleListSelection selection_;
+    PictureView pictureView_;
+    TitleList titleList_;
+    SaveCopy saveCopy_;
 };
-
-// The main window of the running program (null before it is created).
-TForm1* MainForm();
-
-// The start-up sequence's catalogue step: reads datas.dat and fills the title list.
-void LoadCatalogue();

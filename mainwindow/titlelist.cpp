@@ -1,14 +1,12 @@
 #include "mainwindow/titlelist.h"
 
-#include "app/application.h"
-#include "app/tform.h"
 #include "catalogue/catalogue.h"
 #include "core/cp1250.h"
 #include "mainwindow/pictureview.h"
 #include "mainwindow/textcontains.h"
-#include "mainwindow/tform1.h"
 #include "mainwindow/viewstate.h"
 #include "pictures/pictures.h"
+#include "shell/plainmessage.h"
 #include "skin/skin.h"
 
 #include <optional>
@@ -30,33 +28,36 @@ bool IsHit(const CatalogueRecord& record, const std::string& needle, int mode) {
     return false;
 }
 
-void AddAllTitles(TListBox& list) {
-    const Catalogue& catalogue = TheCatalogue();
+void AddAllTitles(TListBox& list, const Catalogue& catalogue) {
     for (int k = 1; k <= catalogue.RecordCount; ++k)
         list.AddRow(ScreenText(catalogue.Record(k).Title));
 }
 } // namespace
 
-void FillTitleList() {
-    TListBox& list = *MainForm()->ListBox1;
+TitleList::TitleList(const TitleListWidgets& widgets, PictureView& pictureView, ViewState& view,
+                     Catalogue& catalogue, std::function<void()> showNoHits)
+    : widgets_(widgets), pictureView_(pictureView), view_(view), catalogue_(catalogue),
+      showNoHits_(std::move(showNoHits)) {}
+
+void TitleList::Fill() {
+    TListBox& list = widgets_.list;
     list.Clear();
-    AddAllTitles(list);
+    AddAllTitles(list, catalogue_);
 }
 
-void ReturnToFullList() {
-    View().ResultsShown = 0;
-    FillTitleList();
-    ResetListIndexMap(TheCatalogue());
+void TitleList::ReturnToFullList() {
+    view_.ResultsShown = 0;
+    Fill();
+    ResetListIndexMap(catalogue_);
 }
 
-void RunSearch() {
-    TForm1& form = *MainForm();
-    TListBox& list = *form.ListBox1;
-    Catalogue& catalogue = TheCatalogue();
-    const int mode = View().SearchMode;
+void TitleList::RunSearch() {
+    TListBox& list = widgets_.list;
+    Catalogue& catalogue = catalogue_;
+    const int mode = view_.SearchMode;
     // The box gives Unicode; the records hold code page 1250. A character the code page
     // cannot hold is in no record, so such a needle finds nothing.
-    const std::optional<std::string> needle = Utf8ToCp1250(form.Edit1->text().toStdString());
+    const std::optional<std::string> needle = Utf8ToCp1250(widgets_.searchBox.text().toStdString());
 
     int nextHitRow = FirstHitRow;
     for (int k = 1; needle && k <= catalogue.RecordCount; ++k) {
@@ -73,26 +74,26 @@ void RunSearch() {
         ++nextHitRow;
     }
     if (nextHitRow == FirstHitRow) {
-        Form(Window::NoHits)->ShowModal();
+        showNoHits_();
         return;
     }
     list.AddRow(QString());
     list.AddRow(mode == 1 ? QStringLiteral("<< Vissza a teljes listához")
                           : QStringLiteral("<< vissza a teljes listához"));
     list.SelectRow(FirstHitRow);
-    ShowEntry();
-    RefreshArrows();
-    View().ResultsShown = 1;
+    pictureView_.ShowEntry();
+    pictureView_.RefreshArrows();
+    view_.ResultsShown = 1;
 }
 
-void ListBox1Click() {
-    RefreshArrows();
-    if (View().ResultsShown == 0) {
-        ShowEntry();
-        RefreshArrows();
+void TitleList::ListClick() {
+    pictureView_.RefreshArrows();
+    if (view_.ResultsShown == 0) {
+        pictureView_.ShowEntry();
+        pictureView_.RefreshArrows();
         return;
     }
-    TListBox& list = *MainForm()->ListBox1;
+    TListBox& list = widgets_.list;
     const int s = list.SelectedRow();
     const int c = list.RowCount();
     if (s <= 1) {
@@ -102,13 +103,13 @@ void ListBox1Click() {
     } else if (s == c - 2) {
         list.SelectRow(c - 3);
     } else {
-        ShowEntry();
-        RefreshArrows();
+        pictureView_.ShowEntry();
+        pictureView_.RefreshArrows();
     }
 }
 
-void Image2Click() {
-    const QString text = MainForm()->Edit1->text();
+void TitleList::SearchClick() {
+    const QString text = widgets_.searchBox.text();
     if (text.isEmpty())
         return;
     if (text.size() == 1) {
@@ -118,25 +119,23 @@ void Image2Click() {
     RunSearch();
 }
 
-void Edit1KeyPress(int key) {
-    if (key == 13)
+void TitleList::SearchKeyPress(QChar& key) {
+    if (key.unicode() == 13)
         RunSearch();
 }
 
-void RadioImage1Click() {
-    TForm1& form = *MainForm();
-    form.RadioImage1->Picture().LoadFromFile(View().StartDirectory + "\\radioon.jpg",
-                                             TextEncoding::System);
-    form.RadioImage2->Picture().LoadFromFile(View().StartDirectory + "\\radiooff.jpg",
-                                             TextEncoding::System);
-    View().SearchMode = 1;
+void TitleList::ChoosePlaceAndTime() {
+    widgets_.placeAndTimeFace.Picture().LoadFromFile(view_.StartDirectory + "\\radioon.jpg",
+                                                     TextEncoding::System);
+    widgets_.indexFace.Picture().LoadFromFile(view_.StartDirectory + "\\radiooff.jpg",
+                                              TextEncoding::System);
+    view_.SearchMode = 1;
 }
 
-void RadioImage2Click() {
-    TForm1& form = *MainForm();
-    form.RadioImage1->Picture().LoadFromFile(View().StartDirectory + "\\radiooff.jpg",
-                                             TextEncoding::System);
-    form.RadioImage2->Picture().LoadFromFile(View().StartDirectory + "\\radioon.jpg",
-                                             TextEncoding::System);
-    View().SearchMode = 2;
+void TitleList::ChooseIndex() {
+    widgets_.placeAndTimeFace.Picture().LoadFromFile(view_.StartDirectory + "\\radiooff.jpg",
+                                                     TextEncoding::System);
+    widgets_.indexFace.Picture().LoadFromFile(view_.StartDirectory + "\\radioon.jpg",
+                                              TextEncoding::System);
+    view_.SearchMode = 2;
 }

@@ -12,7 +12,6 @@
 //   EncodeJpeg    writes an image as a JPEG file (tests, benchmarks and the artwork generator)
 //   EncodeBmp24   writes one as a 24-bit BMP file (the artwork's backgrounds, a catalogue's own
 //                 backgrounds made bitmaps for their skins)
-//   TImage        the image widget: draws its picture and takes the clicks on it
 //
 // Inside, not for other folders: the BMP, ICO and metafile readers, the libjpeg reader and its
 // error handling, the decode pool, the scale rule and the decodes shared by identical files,
@@ -27,4 +26,3 @@
 #include "pictures/metafile.h"
 #include "pictures/picture.h"
 #include "pictures/tgraphic.h"
-#include "pictures/timage.h"

@@ -111,26 +111,21 @@ public:
             Fail("frame lines are not supported");
     }
 
+    // The controls' font form; the page's fonts must name their face, and draw in the window
+    // text colour unless they say otherwise.
     ReportFont Font(const QString& key) const {
         const ElementReader font = Inside(key);
-        font.AllowOnly({"name", "height", "charset", "style", "color"});
+        font.Required("name");
+        const FontDescription read = ReadFontDescription(entry_.value(key), font.where_);
         ReportFont result;
-        result.name = font.Required("name");
-        result.height = font.Int("height", 0);
-        result.charset = font.Int("charset", 0);
-        for (const QString& style : font.Strings("style")) {
-            if (style == "fsBold")
-                result.bold = true;
-            else if (style == "fsItalic")
-                result.italic = true;
-            else if (style == "fsUnderline")
-                result.underline = true;
-            else if (style == "fsStrikeOut")
-                result.strikeOut = true;
-            else
-                font.Fail(QString("unknown font style \"%1\"").arg(style));
-        }
-        result.color = font.Colour("color", 0xFF000008);
+        result.name = read.name.toStdString();
+        result.height = read.height;
+        result.charset = read.charset;
+        result.bold = read.bold;
+        result.italic = read.italic;
+        result.underline = read.underline;
+        result.strikeOut = read.strikeOut;
+        result.color = read.color.value_or(0xFF000008);
         return result;
     }
 

@@ -3,8 +3,8 @@
 // (forms/TForm4.json) with the banded page, its detail band, the caption label and the picture
 // element, the placeholder picture already in the element.
 
-#include "app/tform.h"
 #include "print/reportelements.h"
+#include "skin/tform.h"
 
 #include <memory>
 

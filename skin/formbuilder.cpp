@@ -3,14 +3,17 @@
 #include "assets/assets.h"
 #include "core/errors.h"
 #include "pictures/pictures.h"
+#include "skin/clickareaaccessible.h"
 #include "skin/formstyle.h"
 #include "skin/tbutton.h"
 #include "skin/tcoolform.h"
 #include "skin/tedit.h"
+#include "skin/timage.h"
 #include "skin/tlabel.h"
 #include "skin/tlistbox.h"
 #include "skin/ttimer.h"
 
+#include <QAccessible>
 #include <QWidget>
 #include <algorithm>
 #include <set>
@@ -118,6 +121,12 @@ public:
 
     QObject* MakeImage(const ControlDescription& control) {
         UseEventsOnly(control, {"OnClick"});
+        // The windows' click areas are buttons to assistive technology.
+        static const bool clickAreasAccessible = [] {
+            QAccessible::installFactory(&ClickAreaAccessible);
+            return true;
+        }();
+        Q_UNUSED(clickAreasAccessible);
         auto* image = new TImage(&form_);
         SetCommon(*image, control);
         image->SetStretch(control.stretch);

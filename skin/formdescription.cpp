@@ -43,6 +43,7 @@ public:
     }
 
     Reader Inside(const QString& more) const { return Reader(where_ + ", " + more); }
+    const QString& Where() const { return where_; }
 
     int Int(const QJsonObject& object, const QString& key) const {
         const QJsonValue value = object.value(key);
@@ -93,7 +94,10 @@ private:
     QString where_;
 };
 
-FontDescription ReadFont(const Reader& reader, const QJsonValue& value) {
+} // namespace
+
+FontDescription ReadFontDescription(const QJsonValue& value, const QString& where) {
+    const Reader reader(where);
     if (!value.isObject())
         reader.Fail("\"font\" is not an object");
     const QJsonObject font = value.toObject();
@@ -126,6 +130,8 @@ FontDescription ReadFont(const Reader& reader, const QJsonValue& value) {
     }
     return result;
 }
+
+namespace {
 
 ControlDescription ReadControl(const Reader& formReader, const QJsonValue& value) {
     if (!value.isObject())
@@ -162,7 +168,7 @@ ControlDescription ReadControl(const Reader& formReader, const QJsonValue& value
     control.picture = reader.String(entry, "picture", QString());
     control.stretch = reader.Bool(entry, "stretch", false);
     if (entry.contains("font"))
-        control.font = ReadFont(reader, entry.value("font"));
+        control.font = ReadFontDescription(entry.value("font"), reader.Where());
     if (entry.contains("color"))
         control.color = reader.Colour(entry, "color");
     control.borderStyle = reader.String(entry, "borderStyle", QString());

@@ -82,3 +82,7 @@ FormDescription LoadFormDescription(const QString& formClass);
 
 // Resolves a colour name of the descriptions ("clWindowText") or passes a number through.
 std::optional<ColourValue> ColourFromName(const QString& name);
+
+// The descriptions' font form, {"name", "height", "charset", "style": [...], "color"}, for the
+// controls and the print page alike; where names the place a fault is reported at.
+FontDescription ReadFontDescription(const QJsonValue& value, const QString& where);

@@ -1,6 +1,8 @@
 #pragma once
 // The skin: windows built from their descriptions, and what the rest of the program uses of it.
 //
+//   TForm              a window of the program: built from its description, placed, shown
+//                      modally, closed by its own painted buttons
 //   FormDescription    a window description as read from forms/<class>.json
 //   BuildForm          makes a window's controls from its description and binds its handlers
 //   Bind, FormHandlers a window class's table of handlers by name
@@ -8,11 +10,13 @@
 //   TLabel, TEdit,     the controls the descriptions name
 //   TListBox, TButton,
 //   TTimer
+//   TImage             the image widget: draws its picture and takes the clicks on it
 //   FontFromDescription, ApplyTextStyle   fonts and colours of the descriptions
 //   FaceForText, DrawEmboldened           bold lettering that stays in one family
 //
 // Inside, not for other folders: the region bytes, the hexadecimal notation, the caption
-// rule, the shape holder and the stored form of the skinned window's entry.
+// rule, the shape holder, the stored form of the skinned window's entry and the click areas'
+// accessibility.
 
 #include "skin/boldface.h"
 #include "skin/formbuilder.h"
@@ -22,6 +26,8 @@
 #include "skin/tbutton.h"
 #include "skin/tcoolform.h"
 #include "skin/tedit.h"
+#include "skin/tform.h"
+#include "skin/timage.h"
 #include "skin/tlabel.h"
 #include "skin/tlistbox.h"
 #include "skin/ttimer.h"

@@ -1,8 +1,9 @@
 #include "skin/tcoolform.h"
 
-#include "app/errorreport.h"
 #include "pictures/pictures.h"
+#include "shell/errorreport.h"
 #include "skin/regiondata.h"
+#include "skin/timage.h"
 
 #include <QEvent>
 #include <QMouseEvent>

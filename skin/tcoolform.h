@@ -4,6 +4,7 @@
 // the background is dragged with the left button.
 
 #include "pictures/pictures.h"
+#include "skin/timage.h"
 #include "skin/tregiontype.h"
 
 #include <QPoint>

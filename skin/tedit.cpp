@@ -1,6 +1,6 @@
 #include "skin/tedit.h"
 
-#include "app/errorreport.h"
+#include "shell/errorreport.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
 #include "skin/tlabel.h"
 
-#include "app/errorreport.h"
+#include "shell/errorreport.h"
 #include "skin/accelerator.h"
 #include "skin/boldface.h"
 

@@ -1,6 +1,6 @@
 #include "skin/ttimer.h"
 
-#include "app/errorreport.h"
+#include "shell/errorreport.h"
 
 TTimer::TTimer(QObject* parent) : QObject(parent) {
     timer_.setInterval(1000);

@@ -1,7 +1,7 @@
 #pragma once
 // The message that a search found nothing, closed by its OK area.
 
-#include "app/tform.h"
+#include "skin/tform.h"
 
 class TForm2 : public TForm {
     Q_OBJECT

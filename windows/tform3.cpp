@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "core/cp1250.h"
 #include "mainwindow/selectedentry.h"
+#include "mainwindow/windowcontext.h"
 #include "pictures/pictures.h"
 #include "skin/skin.h"
 
@@ -14,10 +15,11 @@ const QRect PageBox(19, 52, 715, 415);
 constexpr int Page10Height = 400;
 } // namespace
 
-TForm3::TForm3()
+TForm3::TForm3(const WindowContext& context)
     : TForm(staticMetaObject, Bind(this, {{"Image_okClick", &TForm3::Image_okClick},
                                           {"Timer1Timer", &TForm3::Timer1Timer}})),
-      Label1(Controls().Get<TLabel>("Label1")), Button1(Controls().Get<TButton>("Button1")) {
+      context_(context), Label1(Controls().Get<TLabel>("Label1")),
+      Button1(Controls().Get<TButton>("Button1")) {
     for (int k = 1; k <= PageCount; ++k)
         pages_[k - 1] = &Controls().Get<TImage>("Image" + QString::number(k));
 }
@@ -29,8 +31,9 @@ void TForm3::FormShow() {
         page->hide();
 
     // With no record behind the selection there is nothing to describe: no heading, no page.
-    const int k = SelectedRecordNumber();
-    const CatalogueRecord* record = SelectedRecord();
+    const SelectedEntry* selected = context_.selected;
+    const int k = selected ? selected->RecordNumber() : 0;
+    const CatalogueRecord* record = selected ? selected->Record() : nullptr;
     Label1.SetCaption(record ? QString::fromStdString(Cp1250ToUtf8(record->Line3)) : QString());
     if (k >= 1 && k <= PageCount) {
         TImage& page = Page(k);

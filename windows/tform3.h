@@ -3,13 +3,14 @@
 // of its record number. While it is open an unseen button holds the keyboard focus, so keys
 // typed meanwhile do nothing.
 
-#include "app/tform.h"
+#include "skin/tform.h"
 
 #include <array>
 
 class TButton;
 class TImage;
 class TLabel;
+struct WindowContext;
 
 // True from the description window's show until it closes.
 extern bool DescriptionShowing;
@@ -19,7 +20,8 @@ class TForm3 : public TForm {
 public:
     static constexpr int PageCount = 15;
 
-    TForm3();
+    // Reads the selected entry from the context when it is shown.
+    explicit TForm3(const WindowContext& context);
 
     void Image_okClick();
     void Timer1Timer();
@@ -34,6 +36,7 @@ protected:
     void FormClose() override;
 
 private:
+    const WindowContext& context_;
     TLabel& Label1;
     TButton& Button1;
     std::array<TImage*, PageCount> pages_{};

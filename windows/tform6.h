@@ -1,7 +1,7 @@
 #pragma once
 // The splash window. Only its photograph closes it; the rest of it drags the window.
 
-#include "app/tform.h"
+#include "skin/tform.h"
 
 class TForm6 : public TForm {
     Q_OBJECT

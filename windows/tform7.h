@@ -1,7 +1,7 @@
 #pragma once
 // The about window with the credits, closed by its OK area (which keeps the arrow pointer).
 
-#include "app/tform.h"
+#include "skin/tform.h"
 
 class TForm7 : public TForm {
     Q_OBJECT

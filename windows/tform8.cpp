@@ -1,6 +1,7 @@
 #include "windows/tform8.h"
 
 #include "pictures/pictures.h"
+#include "skin/skin.h"
 
 namespace {
 // Left of a page in view, and a left well past the 789-pixel client width.

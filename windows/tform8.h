@@ -2,7 +2,7 @@
 // The two-page introduction. A page is put out of sight by moving it past the right edge;
 // nothing records which page is in view.
 
-#include "app/tform.h"
+#include "skin/tform.h"
 
 class TImage;
 

@@ -6,12 +6,12 @@
 // address space, so an unbounded case fails there instead of taking the machine.
 //   bench_hostile_files [CASE...]   every case when none is named
 
-#include "app/application.h"
-#include "app/errorreport.h"
 #include "bench/hostile/hostilefiles.h"
 #include "bench/pictureview/processmemory.h"
 #include "bench/pictureview/viewdriver.h"
 #include "mainwindow/tform1.h"
+#include "shell/application.h"
+#include "shell/errorreport.h"
 #include "skin/tlistbox.h"
 
 #include <csignal>

@@ -4,11 +4,11 @@
 // the same files alone; one step of the thumbnail strip; and the memory the decoded pictures
 // hold. Prints "name: value" lines, medians over the runs (the first argument, default 5).
 
-#include "app/application.h"
 #include "bench/pictureview/barejpeg.h"
 #include "bench/pictureview/benchcatalogue.h"
 #include "bench/pictureview/processmemory.h"
 #include "bench/pictureview/viewdriver.h"
+#include "shell/application.h"
 
 #include <algorithm>
 #include <chrono>

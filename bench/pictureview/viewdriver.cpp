@@ -1,13 +1,13 @@
 #include "bench/pictureview/viewdriver.h"
 
-#include "app/application.h"
-#include "app/errorreport.h"
-#include "app/tform.h"
 #include "app/windowset.h"
 #include "mainwindow/tform1.h"
 #include "mainwindow/viewstate.h"
 #include "pictures/pictures.h"
+#include "shell/application.h"
+#include "shell/errorreport.h"
 #include "skin/skin.h"
+#include "skin/tform.h"
 
 #include <cstdio>
 
@@ -68,7 +68,7 @@ ViewDriver::~ViewDriver() {
 }
 
 TForm1& ViewDriver::Main() const {
-    return *MainForm();
+    return static_cast<TForm1&>(*Form(Window::Main));
 }
 
 int ViewDriver::RowOf(const std::string& title) const {

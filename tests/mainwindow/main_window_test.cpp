@@ -3,13 +3,14 @@
 
 #include "tests/mainwindow/program_fixture.h"
 
-#include "app/application.h"
-#include "app/tform.h"
+#include "app/windowset.h"
 #include "catalogue/catalogue.h"
 #include "mainwindow/tform1.h"
 #include "mainwindow/viewstate.h"
 #include "pictures/pictures.h"
+#include "shell/application.h"
 #include "skin/skin.h"
+#include "skin/tform.h"
 
 #include <QTest>
 #include <QTimer>
@@ -103,6 +104,8 @@ TEST_F(StartUp, CloseCrossEndsTheEventLoop) {
     EXPECT_EQ(QCoreApplication::exec(), 0);
 }
 
+// Inside a namespace of its own: the name is also the main window's picture view class.
+namespace {
 using PictureView = ProgramTest;
 
 TEST_F(PictureView, SixPicturesPageOneAtATimeToTheLastFour) {
@@ -185,3 +188,5 @@ TEST_F(PictureView, NamesWithoutExtensionFollowTheExtensionRule) {
     EXPECT_EQ(reports_[0], "Unknown picture file extension (./images/abc)");
     EXPECT_EQ(View().CurrentPicturePath, "/images/ok.jpg");
 }
+
+} // namespace

@@ -1,14 +1,15 @@
 #include "tests/mainwindow/program_fixture.h"
 
-#include "app/application.h"
-#include "app/errorreport.h"
-#include "app/tform.h"
 #include "app/windowset.h"
 #include "catalogue/catalogue.h"
 #include "core/cp1250.h"
 #include "mainwindow/tform1.h"
 #include "mainwindow/viewstate.h"
 #include "pictures/pictures.h"
+#include "shell/application.h"
+#include "shell/errorreport.h"
+#include "skin/skin.h"
+#include "skin/tform.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -129,7 +130,7 @@ void ProgramTest::Start(const std::vector<TestEntry>& entries) {
 }
 
 TForm1& ProgramTest::Main() {
-    return *MainForm();
+    return static_cast<TForm1&>(*Form(Window::Main));
 }
 
 QColor ProgramTest::FaceColour(TImage& image) {

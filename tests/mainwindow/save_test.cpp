@@ -7,6 +7,7 @@
 #include "mainwindow/tsavepicturedialog.h"
 #include "mainwindow/viewstate.h"
 #include "pictures/pictures.h"
+#include "skin/skin.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,8 +25,8 @@ std::string FileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
-} // namespace
 
+// In the namespace: the name is also the main window's part that saves.
 class SaveCopy : public ProgramTest {
 protected:
     void SetUp() override {
@@ -189,3 +190,5 @@ TEST(PreviewFit, SmallPicturesAreCentredLargeOnesFitFromTheCorner) {
     EXPECT_EQ(PreviewTarget({300, 150}, {150, 150}), QRect(0, 0, 150, 75));
     EXPECT_EQ(PreviewTarget({150, 301}, {150, 150}), QRect(0, 0, 75, 150));
 }
+
+} // namespace

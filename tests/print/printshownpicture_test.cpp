@@ -1,11 +1,12 @@
 // Printing from the running program: the main window's print button, the confirmation's yes
 // face, and the sheet that comes out of the private server's PDF printer.
 
-#include "app/application.h"
-#include "app/tform.h"
+#include "app/windowset.h"
 #include "mainwindow/tform1.h"
 #include "pictures/pictures.h"
+#include "shell/application.h"
 #include "skin/skin.h"
+#include "skin/tform.h"
 #include "tests/mainwindow/program_fixture.h"
 #include "tests/print/printserverclient.h"
 

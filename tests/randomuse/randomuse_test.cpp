@@ -6,11 +6,12 @@
 // reachable (CUPS_SERVER leads nowhere), so a print can only fail; saves stay in the run's
 // folder.
 
-#include "app/application.h"
 #include "app/windowset.h"
+#include "app/windowtable.h"
 #include "bench/hostile/hostilefiles.h"
 #include "bench/pictureview/processmemory.h"
 #include "mainwindow/tform1.h"
+#include "shell/application.h"
 #include "tests/randomuse/randomuser.h"
 
 #include <QCoreApplication>
@@ -87,7 +88,7 @@ protected:
             WindowSet windows;
             user.Start(Actions, [&](int done) {
                 // Measured between actions with no modal window up, every 250 for the record.
-                if (done >= nextSample && RandomUser::TargetWindow() == MainForm()) {
+                if (done >= nextSample && RandomUser::TargetWindow() == Form(Window::Main)) {
                     const double resident = ResidentMb();
                     std::printf("resident after %d actions: %.1f MB\n", done, resident);
                     baseline = baseline < 0 ? resident : baseline;
@@ -108,8 +109,13 @@ protected:
         QCoreApplication::instance()->removeEventFilter(&shown);
         for (const auto& [name, count] : shown.counts)
             std::printf("shown %s: %d\n", name.c_str(), count);
-        for (const char* window :
-             {"TForm2", "TForm3", "TForm5", "TForm6", "TForm7", "TForm8", "SavePictureDialog1"})
+        // Every window the user can open: all but the main window and the never-shown print
+        // page, and the save dialog.
+        std::vector<std::string> opened = {"SavePictureDialog1"};
+        for (const WindowEntry& entry : WindowTable())
+            if (entry.window != Window::Main && entry.window != Window::PrintPage)
+                opened.emplace_back(entry.className);
+        for (const std::string& window : opened)
             EXPECT_GT(shown.counts[window], 0) << window << " never came up";
         EXPECT_GT(baseline, 0);
         EXPECT_LE(end - baseline, AllowedGrowthMb) << "at the end: " << end << " MB";

@@ -1,5 +1,6 @@
 #include "tests/randomuse/randomuser.h"
 
+#include "app/windowset.h"
 #include "mainwindow/tform1.h"
 #include "skin/tedit.h"
 
@@ -42,12 +43,12 @@ QWidget* RandomUser::TargetWindow() {
         return popup;
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
-    QWidget* main = MainForm();
+    QWidget* main = Form(Window::Main);
     return main && main->isVisible() ? main : nullptr;
 }
 
 bool RandomUser::Finished() const {
-    return done_ >= count_ && TargetWindow() == MainForm();
+    return done_ >= count_ && TargetWindow() == Form(Window::Main);
 }
 
 void RandomUser::Next() {
@@ -80,7 +81,7 @@ void RandomUser::Act(QWidget& window) {
             QTest::mouseDClick(handle, button, {}, at);
         else
             QTest::mouseClick(handle, button, {}, at);
-    } else if (choice < 80 || &window != MainForm()) {
+    } else if (choice < 80 || &window != Form(Window::Main)) {
         static const Qt::Key keys[] = {Qt::Key_Up,       Qt::Key_Down,      Qt::Key_PageUp,
                                        Qt::Key_PageDown, Qt::Key_Home,      Qt::Key_End,
                                        Qt::Key_Return,   Qt::Key_Escape,    Qt::Key_Tab,
@@ -88,7 +89,7 @@ void RandomUser::Act(QWidget& window) {
         QTest::keyClick(handle, keys[Pick(std::size(keys))]);
     } else if (choice < 92) {
         // A search: into the box, then Return most of the time.
-        TEdit& box = *MainForm()->Edit1;
+        TEdit& box = *static_cast<TForm1*>(Form(Window::Main))->Edit1;
         QTest::mouseClick(handle, Qt::LeftButton, {}, box.mapTo(&window, box.rect().center()));
         static const char* const words[] = {"a", "e", "szent", "XV", "1500", "kép", "zzz", ""};
         TypeInto(box, QString::fromUtf8(words[Pick(std::size(words))]));

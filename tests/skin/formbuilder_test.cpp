@@ -1,6 +1,7 @@
 #include "core/errors.h"
 #include "pictures/pictures.h"
 #include "skin/formbuilder.h"
+#include "skin/skin.h"
 #include "skin/tbutton.h"
 #include "skin/tcoolform.h"
 #include "skin/tedit.h"

@@ -1,5 +1,5 @@
-#include "app/tform.h"
 #include "skin/tcoolform.h"
+#include "skin/tform.h"
 #include "tests/skin/skinpictures.h"
 #include "tests/skin/xdotool.h"
 

@@ -1,9 +1,9 @@
-#include "app/errorreport.h"
-#include "app/tform.h"
 #include "pictures/pictures.h"
+#include "shell/errorreport.h"
 #include "skin/coolformstore.h"
 #include "skin/formbuilder.h"
 #include "skin/tcoolform.h"
+#include "skin/tform.h"
 #include "tests/skin/skinpictures.h"
 
 #include <QJsonArray>

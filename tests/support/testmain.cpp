@@ -2,7 +2,7 @@
 // they can be gathered at build time without a display; running them uses the platform the
 // test's environment names, the offscreen one when it names none.
 
-#include "app/application.h"
+#include "shell/application.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -35,7 +35,7 @@ QPoint OnScreen(const TForm& form) {
 TEST(Placement, FirstShowingsOnA1280By1024Screen) {
     ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().size(), QSize(1280, 1024));
     TForm2 noHits;
-    TForm5 confirmation;
+    TForm5 confirmation(FakeContext());
     TForm7 about;
     TForm8 introduction;
     const std::pair<TForm*, QPoint> expected[] = {
@@ -95,7 +95,7 @@ TEST(DescriptionFocus, KeysTypedWhileOpenGoToTheUnseenButton) {
     ResetListIndexMap(catalogue);
     fake::selectedRow = 0;
 
-    TForm3 description;
+    TForm3 description(FakeContext());
     auto* button = description.findChild<TButton*>("Button1");
     int buttonClicks = 0;
     QObject::connect(button, &QPushButton::clicked, [&] { ++buttonClicks; });

@@ -1,6 +1,6 @@
-#include "app/errorreport.h"
 #include "catalogue/catalogue.h"
 #include "pictures/pictures.h"
+#include "shell/errorreport.h"
 #include "skin/skin.h"
 #include "tests/windows/windowstesting.h"
 #include "windows/tform2.h"
@@ -16,10 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-template <class Form> std::unique_ptr<TForm> Make() {
-    return std::make_unique<Form>();
-}
 
 void Click(QWidget& control) {
     QTest::mouseClick(&control, Qt::LeftButton);
@@ -119,7 +115,7 @@ TEST(CloseAreas, EachClosesItsWindowThroughTheModalDisplay) {
     TForm2 noHits;
     TForm6 splash;
     TForm7 about;
-    TForm3 description;
+    TForm3 description(FakeContext());
     const std::pair<TForm*, const char*> closers[] = {
         {&noHits, "Image1"}, {&splash, "Image1"}, {&about, "Image2"}, {&description, "Image_ok"}};
     for (const auto& [form, area] : closers) {
@@ -152,7 +148,7 @@ protected:
         fake::printFails = false;
     }
 
-    TForm5 form_;
+    TForm5 form_{FakeContext()};
     std::vector<std::string> reports_;
 };
 
@@ -259,7 +255,7 @@ protected:
     }
     QString Heading() { return static_cast<TLabel&>(ControlOf(form_, "Label1")).ShownText(); }
 
-    TForm3 form_;
+    TForm3 form_{FakeContext()};
 };
 
 TEST_F(DescriptionWindow, ShowsTheHeadingAndThePageOfTheRecordNumber) {

@@ -1,8 +1,10 @@
 #include "tests/windows/windowstesting.h"
 
-#include "app/tform.h"
 #include "catalogue/catalogue.h"
 #include "core/errors.h"
+#include "mainwindow/selectedentry.h"
+#include "pictures/pictures.h"
+#include "skin/tform.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -14,23 +16,33 @@ int printCalls = 0;
 bool printFails = false;
 } // namespace fake
 
-// The program gets these from the main window and the print; the windows only call them.
-int SelectedRow() {
-    return fake::selectedRow;
-}
+namespace {
+class FakeSelectedEntry : public SelectedEntry {
+public:
+    const CatalogueRecord* Record() const override {
+        return TheCatalogue().RecordForRow(fake::selectedRow);
+    }
+    int RecordNumber() const override {
+        return TheCatalogue().RecordNumberForRow(fake::selectedRow);
+    }
+    const TPicture& ShownPicture() const override { return picture_; }
 
-int SelectedRecordNumber() {
-    return TheCatalogue().RecordNumberForRow(fake::selectedRow);
-}
+private:
+    TPicture picture_;
+};
+} // namespace
 
-const CatalogueRecord* SelectedRecord() {
-    return TheCatalogue().RecordForRow(fake::selectedRow);
-}
-
-void PrintShownPicture() {
-    ++fake::printCalls;
-    if (fake::printFails)
-        throw EPrinter("Printer selected is not valid");
+const WindowContext& FakeContext() {
+    static const FakeSelectedEntry selected;
+    static const WindowContext context{
+        &selected,
+        [] {
+            ++fake::printCalls;
+            if (fake::printFails)
+                throw EPrinter("Printer selected is not valid");
+        },
+        [](Window) -> int { throw EInvalidOperation("The window tests open no other window"); }};
+    return context;
 }
 
 ModalRun RunModal(TForm& form, const std::function<void()>& whileOpen, int settleMs) {

@@ -1,11 +1,15 @@
 #pragma once
-// What the window tests share: the stand-ins for the selected entry and the print, and a way
-// to run a window modally while the test acts on it.
+// What the window tests share: a window context whose selected entry and print are stand-ins,
+// and a way to run a window modally while the test acts on it.
+
+#include "mainwindow/windowcontext.h"
 
 #include <QPoint>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
+#include <type_traits>
 
 class QWidget;
 class TForm;
@@ -13,10 +17,22 @@ class TForm;
 namespace fake {
 // The title list's selected row as the description window reads it.
 extern int selectedRow;
-// Calls of PrintShownPicture, and whether it fails with EPrinter.
+// Calls of the context's print, and whether it fails with EPrinter.
 extern int printCalls;
 extern bool printFails;
 } // namespace fake
+
+// The context the windows are handed in the tests: the selected entry is the record behind
+// fake::selectedRow, the print counts its calls.
+const WindowContext& FakeContext();
+
+// A window as the window table makes it, with the fake context where the class takes one.
+template <class Form> std::unique_ptr<TForm> Make() {
+    if constexpr (std::is_constructible_v<Form, const WindowContext&>)
+        return std::make_unique<Form>(FakeContext());
+    else
+        return std::make_unique<Form>();
+}
 
 struct ModalRun {
     int result = 0;

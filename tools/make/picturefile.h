@@ -1,7 +1,8 @@
 #pragma once
 // One picture of the catalogue: what a source file is, and turning it into the JPEG the viewer
-// shows in its 529 x 450 frame.
+// shows in its frame.
 
+#include "catalogue/pictureframe.h"
 #include "tools/make/jpegsource.h"
 
 #include <QImage>
@@ -9,7 +10,7 @@
 
 #include <string>
 
-inline constexpr int FrameWidth = 529, FrameHeight = 450;
+inline constexpr int FrameWidth = PictureFrameWidth, FrameHeight = PictureFrameHeight;
 
 // The size that fits the frame keeping the proportions; never larger than the picture.
 QSize FittedSize(QSize upright);

@@ -1,18 +1,11 @@
-#include "pictures/timage.h"
+#include "skin/timage.h"
 
-#include "app/errorreport.h"
-#include "pictures/clickareaaccessible.h"
+#include "shell/errorreport.h"
 
-#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {
-    static const bool clickAreasAccessible = [] {
-        QAccessible::installFactory(&ClickAreaAccessible);
-        return true;
-    }();
-    Q_UNUSED(clickAreasAccessible);
     picture_.OnChange = [this] { PictureChanged(); };
 }
 

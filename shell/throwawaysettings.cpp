@@ -1,4 +1,4 @@
-#include "app/throwawaysettings.h"
+#include "shell/throwawaysettings.h"
 
 #include <QSettings>
 

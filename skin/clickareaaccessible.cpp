@@ -1,7 +1,7 @@
-#include "pictures/clickareaaccessible.h"
+#include "skin/clickareaaccessible.h"
 
-#include "app/errorreport.h"
-#include "pictures/timage.h"
+#include "shell/errorreport.h"
+#include "skin/timage.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>

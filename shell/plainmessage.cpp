@@ -1,4 +1,6 @@
-#include "app/application.h"
+#include "shell/plainmessage.h"
+
+#include "shell/applicationtitle.h"
 
 #include <QDialog>
 #include <QGuiApplication>

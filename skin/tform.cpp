@@ -1,9 +1,10 @@
-#include "app/tform.h"
+#include "skin/tform.h"
 
-#include "app/application.h"
-#include "app/errorreport.h"
 #include "core/errors.h"
+#include "shell/applicationtitle.h"
+#include "shell/errorreport.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -90,7 +91,7 @@ void TForm::Close() {
         modalLoop_->exit(0);
         return;
     }
-    if (Form(Window::Main) == this) {
+    if (closingEndsProgram_) {
         // Posted, so the handler that asked for it finishes first. exit, not quit: quit would
         // first ask every window to close, and the hidden ones refuse.
         QMetaObject::invokeMethod(

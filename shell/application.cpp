@@ -1,28 +1,15 @@
-#include "app/application.h"
+#include "shell/application.h"
 
-#include "app/errorreport.h"
+#include "shell/errorreport.h"
 
 #include <QHelpEvent>
 #include <QProxyStyle>
 #include <QToolTip>
 #include <QWidget>
-#include <cctype>
-#include <vector>
 
 namespace {
 constexpr int TooltipDelayMs = 500;
 constexpr int TooltipDisplayMs = 2500;
-
-QString& Title() {
-    static QString title;
-    return title;
-}
-
-// By window number; as long as the highest number registered.
-std::vector<TForm*>& Forms() {
-    static std::vector<TForm*> forms;
-    return forms;
-}
 
 class TooltipStyle : public QProxyStyle {
 public:
@@ -65,40 +52,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     }
 }
 
-std::string TitleFromProgramPath(std::string_view path) {
-    // The backslash is the rule's separator; this platform's own separator counts too.
-    const auto lastSeparator = path.find_last_of("\\/");
-    std::string_view name =
-        lastSeparator == std::string_view::npos ? path : path.substr(lastSeparator + 1);
-    name = name.substr(0, name.find('.'));
-    std::string title(name);
-    for (std::size_t i = 1; i < title.size(); ++i)
-        title[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(title[i])));
-    return title;
-}
-
-QString ApplicationTitle() {
-    return Title();
-}
-
-void SetApplicationTitle(const QString& title) {
-    Title() = title;
-    QGuiApplication::setApplicationDisplayName(title);
-}
-
 void InstallTooltipTiming(QApplication& application) {
     application.setStyle(new TooltipStyle);
     application.installEventFilter(new TooltipTimer(&application));
-}
-
-TForm* Form(Window window) {
-    const auto number = static_cast<std::size_t>(window);
-    return number < Forms().size() ? Forms()[number] : nullptr;
-}
-
-void RegisterForm(Window window, TForm* form) {
-    const auto number = static_cast<std::size_t>(window);
-    if (number >= Forms().size())
-        Forms().resize(number + 1, nullptr);
-    Forms()[number] = form;
 }

@@ -1,6 +1,6 @@
 // Tooltip timing, on a real X server: the offscreen platform hides tooltips at once.
 
-#include "app/application.h"
+#include "shell/application.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "app/sessionplatform.h"
+#include "shell/sessionplatform.h"
 
 #include <QByteArray>
 #include <QtGlobal>

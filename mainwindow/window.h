@@ -1,6 +1,7 @@
 #pragma once
 // The windows of the program, numbered as their classes are: Main is TForm1, Introduction is
-// TForm8. The window table (app/windowtable.h) gives each its class and its factory.
+// TForm8. The window table (app/windowtable.h) gives each its class and its factory; the main
+// window opens the others by these numbers.
 
 enum class Window {
     Main = 1,          // the title list, the picture view and the search

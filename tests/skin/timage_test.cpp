@@ -1,6 +1,6 @@
-#include "app/errorreport.h"
 #include "core/errors.h"
-#include "pictures/timage.h"
+#include "shell/errorreport.h"
+#include "skin/timage.h"
 #include "tests/pictures/testpictures.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/windowfocus.h"
+#include "shell/windowfocus.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
-#include "app/errorreport.h"
+#include "shell/errorreport.h"
 
-#include "app/application.h"
 #include "core/cp1250.h"
 #include "core/errors.h"
 #include "core/files.h"
+#include "shell/applicationtitle.h"
 
 #include <QMessageBox>
 #include <QTimer>

@@ -1,9 +1,9 @@
 // The shell on real widgets: placement, modal display, the error report and the title rule.
 
-#include "app/application.h"
-#include "app/errorreport.h"
-#include "app/tform.h"
 #include "core/errors.h"
+#include "shell/application.h"
+#include "shell/errorreport.h"
+#include "skin/tform.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -172,7 +172,6 @@ TEST_F(ModalDisplay, ShowHandlerFailureIsReportedAndTheWindowStillShows) {
 
 TEST_F(ModalDisplay, OtherWindowsTakeNoInputWhileOneIsModal) {
     ThrowingForm main("TForm1", QSize(300, 200), TForm::Placement::Centred);
-    RegisterForm(Window::Main, &main);
     main.Show();
     ThrowingForm modal("TForm2", QSize(100, 50), TForm::Placement::Centred);
     bool mainBlocked = false;
@@ -182,5 +181,4 @@ TEST_F(ModalDisplay, OtherWindowsTakeNoInputWhileOneIsModal) {
     });
     modal.ShowModal();
     EXPECT_TRUE(mainBlocked);
-    RegisterForm(Window::Main, nullptr);
 }

@@ -3,7 +3,9 @@
 // names, shown modally (all but the main window), closed by its own painted buttons, and
 // hidden, never destroyed, on close.
 
-#include "skin/skin.h"
+#include "skin/formbuilder.h"
+#include "skin/formdescription.h"
+#include "skin/formhandlers.h"
 
 #include <QPoint>
 #include <QSize>
@@ -32,6 +34,8 @@ public:
     int ShowModal();
     // Ends the modal display, or, for the main window, asks the application to quit.
     void Close();
+    // Closing this window ends the program (the main window's own constructor says so).
+    void SetClosingEndsProgram() { closingEndsProgram_ = true; }
 
     bool IsModal() const { return modalLoop_ != nullptr; }
     bool HasBeenPlaced() const { return placed_; }
@@ -64,6 +68,7 @@ private:
     Placement placement_;
     QPoint fixedPosition_;
     bool placed_ = false;
+    bool closingEndsProgram_ = false;
     int modalResult_ = 0;
     QEventLoop* modalLoop_ = nullptr;
 };

@@ -81,7 +81,7 @@ QImage PaintOwnSplash(const QString& title, const QStringList& sponsorLines,
         const qreal tall = area.height() / ink.height();
         const qreal scale = std::min(tall, area.width() / ink.width());
         if (scale < SmallestScale * tall)
-            TooLong(QStringLiteral("The collection's title"), Title);
+            TooLong(QStringLiteral("the collection's title"), Title);
         FillPath(painter, Centred(path, area, scale, ink), DarkBrown);
     }
 
@@ -105,7 +105,7 @@ QImage PaintOwnSplash(const QString& title, const QStringList& sponsorLines,
         const qreal scale =
             std::min({natural, area.width() / ink.width(), area.height() / ink.height()});
         if (scale < SmallestScale * natural)
-            TooLong(QStringLiteral("A sponsor line"), Credit);
+            TooLong(QStringLiteral("a sponsor line"), Credit);
         FillPath(painter, Centred(block, area, scale, ink), DarkBrown);
     }
 
@@ -181,7 +181,7 @@ QImage PaintOwnAbout(const QStringList& groups) {
     const qreal scale =
         std::min({1.0, inside.width() / ink.width(), inside.height() / ink.height()});
     if (scale < SmallestScale)
-        TooLong(QStringLiteral("The credits"), area);
+        TooLong(QStringLiteral("the credits text"), area);
 
     QImage image = FlatImage(Size, Palette::Ground);
     PaintOutline(image, Palette::Outline, false);

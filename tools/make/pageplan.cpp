@@ -235,9 +235,11 @@ private:
             good = Checked(line.text, line.line, "the sponsor line") && good;
             sponsor << Q(line.text);
         }
-        QImage photograph = DefaultSplashPhoto();
+        QImage photograph;
         if (pages.splashPhotograph.line != 0)
             good = Photograph(pages.splashPhotograph, photograph) && good;
+        else
+            photograph = DefaultSplashPhoto();
         if (!good)
             return;
         try {
@@ -246,7 +248,7 @@ private:
                  PageJpeg(PaintOwnSplash(Q(pages.collection.text), sponsor, photograph)),
                  {}});
         } catch (const std::runtime_error& failure) {
-            const bool title = std::string(failure.what()).starts_with("The collection");
+            const bool title = std::string(failure.what()).starts_with("the collection");
             Report(title || sponsor.isEmpty() ? pages.collection.line : pages.sponsor.front().line,
                    failure.what());
         }

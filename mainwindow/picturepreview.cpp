@@ -14,11 +14,13 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <qdrawutil.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 QRect PreviewTarget(QSize picture, QSize box) {
@@ -37,6 +39,26 @@ QRect PreviewTarget(QSize picture, QSize box) {
 }
 
 namespace {
+// Draws the picture when its decode is done within a moment; otherwise the place stays empty,
+// and the widget is painted again once the decode is done. The dialog never waits on it.
+void DrawWhenReady(QWidget* widget, QPainter& painter, const TPicture& picture,
+                   const QRect& target) {
+    if (picture.Graphic()->DrawWithin(painter, target, std::chrono::milliseconds(100)))
+        return;
+    if (widget->findChild<QTimer*>(QStringLiteral("decodeWatch"), Qt::FindDirectChildrenOnly))
+        return;
+    auto* watch = new QTimer(widget);
+    watch->setObjectName(QStringLiteral("decodeWatch"));
+    watch->setInterval(20);
+    QObject::connect(watch, &QTimer::timeout, widget, [widget, watch, &picture] {
+        if (picture.Graphic() == nullptr || picture.Graphic()->DrawReady()) {
+            watch->deleteLater();
+            widget->update();
+        }
+    });
+    watch->start();
+}
+
 // The preview button's glyph: a small magnifying glass.
 QIcon PreviewGlyph() {
     QPixmap glyph(16, 16);
@@ -62,7 +84,7 @@ protected:
             return;
         QPainter painter(this);
         try {
-            picture_.Graphic()->Draw(painter, rect());
+            DrawWhenReady(this, painter, picture_, rect());
         } catch (...) {
             // A picture that cannot be decoded shows what was decoded; the preview says nothing.
         }
@@ -99,7 +121,7 @@ protected:
                 .translated(inside.topLeft());
         painter.setClipRect(inside);
         try {
-            picture_.Graphic()->Draw(painter, target);
+            DrawWhenReady(this, painter, picture_, target);
         } catch (...) {
             // Errors of the previewed picture are swallowed.
         }
@@ -188,10 +210,20 @@ void PicturePreview::OpenPreviewWindow() {
     panelLayout->addWidget(new StretchedPicture(full, panel));
     layout->addWidget(panel);
     if (full.Graphic()) {
-        // The panel's inside is the picture plus 10 pixels each way.
+        // The panel's inside is the picture plus 10 pixels each way. A picture larger than the
+        // screen is shown scaled down to fit it, its shape kept: a window larger than the
+        // screen shows nothing more, and its own surface would take as much memory as the
+        // picture (640 MB for 160 megapixels). It is decoded at that size, not its own.
         const int frame = panel->frameWidth();
-        window.resize(full.Width() + 2 * BorderWidth + 2 * frame,
-                      full.Height() + 2 * BorderWidth + 2 * frame);
+        const QSize borders(2 * BorderWidth + 2 * frame, 2 * BorderWidth + 2 * frame);
+        QSize shown(full.Width(), full.Height());
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QSize room = (screen->availableSize() - borders).expandedTo(QSize(1, 1));
+            if (shown.width() > room.width() || shown.height() > room.height())
+                shown = shown.scaled(room, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        }
+        window.resize(shown + borders);
+        full.Graphic()->PrepareDrawing(shown);
     }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();

@@ -21,6 +21,11 @@ PictureView::PictureView(const PictureViewWidgets& widgets, const TitleListSelec
     : widgets_(widgets), selection_(selection), view_(view), catalogue_(catalogue) {
     for (std::size_t j = 0; j < slotBoxes_.size(); ++j)
         slotBoxes_[j] = widgets_.strip[j]->geometry();
+    // Decodes finish in any order; their errors are still reported main picture first, then
+    // the slots from left to right.
+    SetReportOrder(&widgets_.mainImage, 1);
+    for (std::size_t j = 0; j < widgets_.strip.size(); ++j)
+        SetReportOrder(widgets_.strip[j], static_cast<int>(j) + 2);
 }
 
 void PictureView::ShowInMainArea(const std::string& fileName) {

@@ -2,9 +2,11 @@
 
 #include "core/errors.h"
 #include "core/files.h"
+#include "mainwindow/savefolders.h"
 #include "mainwindow/savenames.h"
 #include "mainwindow/tsavepicturedialog.h"
 #include "mainwindow/viewstate.h"
+#include "shell/plainmessage.h"
 
 #include <optional>
 
@@ -20,6 +22,17 @@ TSavePictureDialog& SaveCopy::Dialog() {
 }
 
 void SaveCopy::Run() {
+    const SavePolicy& policy = TheSavePolicy();
+    if (policy.disabled) {
+        PlainMessage(QStringLiteral("Ezen a gépen nem lehet képet menteni."));
+        return;
+    }
+    if (policy.lockedDown && PresentSaveFolders(policy).empty()) {
+        PlainMessage(policy.folders.empty()
+                         ? QStringLiteral("A mentéshez csatlakoztasson egy USB-meghajtót.")
+                         : QStringLiteral("A mentés helye most nem érhető el."));
+        return;
+    }
     const ViewState& view = view_;
     // Before the first picture the source would be the start folder itself; there is nothing
     // to name or copy yet.
@@ -36,7 +49,7 @@ void SaveCopy::Run() {
     if (confirmed) {
         // The chosen path stays in the file system's own encoding: the name rules change
         // ASCII letters only, so they read the same in either.
-        target = SaveTargetPath(dialog.ChosenPath().toStdString());
+        target = dialog.Target();
         failure = files::CopyFileReplacing(source, target);
     }
     // The dialog may have moved the current directory; every relative path depends on it.

@@ -75,3 +75,31 @@ void TForm1::FormShow() {
     pictureView_.ShowEntry();
     pictureView_.RefreshArrows();
 }
+
+bool TForm1::AtStart() const {
+    const ViewState& view = View();
+    const bool entryShown =
+        TheCatalogue().RecordCount == 0 || (view.ShownRecord == 1 && view.ThumbnailPage == 1);
+    return Edit1->text().isEmpty() && view.SearchMode == 1 && view.ResultsShown == 0 &&
+           ListBox1->SelectedRow() == 0 && entryShown && pos() == FirstPlacement();
+}
+
+void TForm1::ReturnToStart() {
+    move(FirstPlacement());
+    Edit1->clear();
+    titleList_.ReturnToFullList();
+    ListBox1->SelectRow(0);
+    pictureView_.ShowEntry();
+    pictureView_.RefreshArrows();
+    // The faces last: a face that fails to load leaves everything else at the start. In mode 1
+    // they stay as they are, the window's own faces when nobody has chosen a mode yet.
+    if (View().SearchMode != 1)
+        titleList_.ChoosePlaceAndTime();
+}
+
+void TForm1::PageStrip(bool forward) {
+    if (forward)
+        pictureView_.PageRight();
+    else
+        pictureView_.PageLeft();
+}

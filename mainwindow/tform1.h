@@ -27,6 +27,16 @@ public:
     // The entry and picture the user is looking at.
     const SelectedEntry& Selection() const { return selection_; }
 
+    // Whether the window is as start-up leaves it: the full title list with row 0 selected and
+    // its entry shown, the strip on its first page, an empty search box, search mode 1, in its
+    // first place.
+    bool AtStart() const;
+    // Back there, through the same steps as start-up (so a missing picture raises what it
+    // raises at start-up).
+    void ReturnToStart();
+    // Pages the strip as its arrows do.
+    void PageStrip(bool forward);
+
     // The controls, by their layout names.
     TImage* Image1;
     TImage* RadioImage1;

@@ -2,14 +2,23 @@
 
 #include "core/cp1250.h"
 #include "mainwindow/picturepreview.h"
+#include "mainwindow/savefolders.h"
 #include "mainwindow/savenames.h"
 #include "pictures/pictures.h"
+#include "shell/plainmessage.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QToolButton>
+#include <QUrl>
 
 namespace {
 std::vector<PictureFormatEntry> RegisteredFormats() {
@@ -84,9 +93,15 @@ void TSavePictureDialog::SetFileName(const std::string& fileName) {
 
 bool TSavePictureDialog::Execute() {
     preview_->Clear();
-    // Opens where the program's pictures are (the current directory is put back there after
-    // every save), not wherever the user last went.
-    setDirectory(QDir::currentPath());
+    target_.clear();
+    const SavePolicy& policy = TheSavePolicy();
+    if (policy.lockedDown) {
+        LockDown(PresentSaveFolders(policy));
+    } else {
+        // Opens where the program's pictures are (the current directory is put back there
+        // after every save), not wherever the user last went.
+        setDirectory(QDir::currentPath());
+    }
     if (chosenFilter_ < static_cast<int>(filterRows_.size())) {
         selectNameFilter(filterRows_[chosenFilter_].shown);
         UsePatternsOf(filterRows_[chosenFilter_].shown);
@@ -106,4 +121,89 @@ bool TSavePictureDialog::Execute() {
 QString TSavePictureDialog::ChosenPath() const {
     const QStringList files = selectedFiles();
     return files.isEmpty() ? QString() : files.first();
+}
+
+void TSavePictureDialog::LockDown(const std::vector<std::string>& folders) {
+    folders_ = folders;
+    // The model refuses renames and deletions (also by key); the menu that offers them, the
+    // new-folder button and showing hidden files are taken away.
+    setOption(QFileDialog::ReadOnly, true);
+    setFilter(filter() & ~QDir::Hidden);
+    for (auto* view : findChildren<QAbstractItemView*>())
+        view->setContextMenuPolicy(Qt::NoContextMenu);
+    if (auto* newFolder = findChild<QToolButton*>(QStringLiteral("newFolderButton")))
+        newFolder->hide();
+    QList<QUrl> places;
+    for (const std::string& folder : folders_)
+        places << QUrl::fromLocalFile(QString::fromStdString(folder));
+    setSidebarUrls(places);
+    setHistory({});
+    if (!folders_.empty())
+        setDirectory(QString::fromStdString(folders_.front()));
+    connect(this, &QFileDialog::directoryEntered, this, &TSavePictureDialog::StayInFolders,
+            Qt::UniqueConnection);
+}
+
+void TSavePictureDialog::StayInFolders(const QString& folder) {
+    if (folders_.empty())
+        return;
+    const std::string inside = NormalisedPath(folder.toStdString()) + "/x";
+    if (CheckLockedTarget(inside, folders_) != SaveRefusal::OutsideFolders)
+        return;
+    // Queued: the dialog is still handling the move that brought it here.
+    QMetaObject::invokeMethod(
+        this, [this] { setDirectory(QString::fromStdString(folders_.front())); },
+        Qt::QueuedConnection);
+}
+
+bool TSavePictureDialog::ReplaceAgreed(const std::string& existing) {
+    const QString name = QFileInfo(QString::fromStdString(existing)).fileName();
+    QMessageBox question(QMessageBox::Warning, windowTitle(),
+                         QStringLiteral("%1 már létezik.\nLecseréli?").arg(name),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.button(QMessageBox::Yes)->setText(QStringLiteral("Igen"));
+    question.button(QMessageBox::No)->setText(QStringLiteral("Nem"));
+    // Keeping the file is what a slip of the Enter key should do.
+    question.setDefaultButton(QMessageBox::No);
+    return question.exec() == QMessageBox::Yes;
+}
+
+void TSavePictureDialog::accept() {
+    const QString chosen = ChosenPath();
+    // A folder typed or chosen is opened, as the dialog does it.
+    if (chosen.isEmpty() || QFileInfo(chosen).isDir()) {
+        QFileDialog::accept();
+        return;
+    }
+    // "x.jpg/../.profile" is the file .profile: the name rules and the replace question look
+    // at the path the copy will really go to.
+    std::string target = SaveTargetPath(NormalisedPath(chosen.toStdString()));
+    if (TheSavePolicy().lockedDown) {
+        switch (CheckLockedTarget(target, folders_)) {
+        case SaveRefusal::OutsideFolders:
+            PlainMessage(QStringLiteral("Ide nem lehet menteni. A képet csak a kijelölt "
+                                        "mappákba (például egy USB-meghajtóra) mentheti."));
+            return;
+        case SaveRefusal::Hidden:
+            PlainMessage(QStringLiteral("Ponttal kezdődő névvel nem lehet menteni."));
+            return;
+        case SaveRefusal::None:
+            break;
+        }
+        target = FreeTargetName(target);
+    } else if (const std::string existing = ExistingTarget(target); !existing.empty()) {
+        if (!ReplaceAgreed(existing))
+            return;
+    }
+    target_ = target;
+    QFileDialog::accept();
+}
+
+void TSavePictureDialog::done(int result) {
+    // The name field's completion list is a window of its own; left up, it would take the
+    // next click on the main window.
+    if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        if (QCompleter* completer = name->completer())
+            completer->popup()->hide();
+    QFileDialog::done(result);
 }

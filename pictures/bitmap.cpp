@@ -20,6 +20,18 @@ QImage ImageFromDecodedBitmap(DecodedBitmap&& bitmap) {
 QImage TBitmap::Decode(std::span<const std::uint8_t> bytes) const {
     if (const std::optional<DibSize> claimed = ClaimedBmpSize(bytes))
         CheckPictureSize(claimed->width, claimed->height);
+    // Few colours stay in their own depth until drawn: a 1-bit bitmap of 160 megapixels is
+    // 20 MB as it is, 640 MB at 32 bits.
+    if (std::optional<IndexedBitmap> indexed = DecodeIndexedBmpFile(bytes)) {
+        using Rows = decltype(indexed->rows);
+        auto* rows = new Rows(std::move(indexed->rows));
+        QImage image(
+            rows->data(), indexed->width, indexed->height, static_cast<qsizetype>(indexed->stride),
+            indexed->bitsPerPixel == 1 ? QImage::Format_Mono : QImage::Format_Indexed8,
+            [](void* held) { delete static_cast<Rows*>(held); }, rows);
+        image.setColorTable(QList<QRgb>(indexed->palette.begin(), indexed->palette.end()));
+        return image;
+    }
     std::optional<DecodedBitmap> decoded = DecodeBmpFile(bytes);
     return decoded ? ImageFromDecodedBitmap(std::move(*decoded)) : QImage();
 }

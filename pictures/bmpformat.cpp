@@ -2,6 +2,7 @@
 
 #include "core/littleendian.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <system_error>
@@ -239,6 +240,54 @@ std::optional<DecodedBitmap> DecodeBmpFile(std::span<const std::uint8_t> file) {
     const std::int64_t rows = layout->height < 0 ? -layout->height : layout->height;
     std::size_t end = 0;
     return DecodeRows(dib, *layout, rows, pixelOffset - 14, &end);
+}
+
+std::optional<IndexedBitmap> DecodeIndexedBmpFile(std::span<const std::uint8_t> file) {
+    if (file.size() < 14 + 12 || file[0] != 'B' || file[1] != 'M')
+        return std::nullopt;
+    const std::uint32_t pixelOffset = ReadU32(file, 10);
+    const std::span<const std::uint8_t> dib = file.subspan(14);
+    std::optional<DibLayout> layout = ReadInfoHeader(dib);
+    if (!layout || !LayoutValid(*layout) || pixelOffset < 14 || layout->compression != BiRgb ||
+        layout->bitCount > 8)
+        return std::nullopt;
+    const std::size_t paletteBytes = layout->paletteEntries * layout->paletteEntrySize;
+    if (layout->paletteOffset + paletteBytes > dib.size())
+        return std::nullopt;
+    IndexedBitmap out;
+    out.width = static_cast<int>(layout->width);
+    const auto height =
+        static_cast<std::size_t>(layout->height < 0 ? -layout->height : layout->height);
+    out.height = static_cast<int>(height);
+    const auto width = static_cast<std::size_t>(layout->width);
+    const std::size_t fileStride =
+        (width * static_cast<std::size_t>(layout->bitCount) + 31) / 32 * 4;
+    const std::size_t pixelsAt = pixelOffset - 14;
+    if (pixelsAt > dib.size() || fileStride * height > dib.size() - pixelsAt)
+        return std::nullopt;
+    out.bitsPerPixel = layout->bitCount == 1 ? 1 : 8;
+    out.stride = layout->bitCount == 1 ? fileStride : (width + 3) / 4 * 4;
+    const std::size_t colours = std::size_t{1} << out.bitsPerPixel;
+    for (std::size_t i = 0; i < colours; ++i) {
+        const std::size_t entry = i < layout->paletteEntries ? i : 0;
+        const std::size_t at = layout->paletteOffset + entry * layout->paletteEntrySize;
+        out.palette.push_back(0xFF000000u | static_cast<std::uint32_t>(dib[at + 2]) << 16 |
+                              static_cast<std::uint32_t>(dib[at + 1]) << 8 | dib[at]);
+    }
+    out.rows.resize(out.stride * height);
+    const bool bottomUp = layout->height > 0;
+    for (std::size_t y = 0; y < height; ++y) {
+        const std::uint8_t* row =
+            dib.data() + pixelsAt + fileStride * (bottomUp ? height - 1 - y : y);
+        std::uint8_t* target = out.rows.data() + out.stride * y;
+        if (layout->bitCount == 1 || layout->bitCount == 8) {
+            std::copy_n(row, std::min(fileStride, out.stride), target);
+            continue;
+        }
+        for (std::size_t x = 0; x < width; ++x)
+            target[x] = static_cast<std::uint8_t>(x % 2 == 0 ? row[x / 2] >> 4 : row[x / 2] & 15);
+    }
+    return out;
 }
 
 std::optional<DecodedBitmap> DecodeIconDib(std::span<const std::uint8_t> dib) {

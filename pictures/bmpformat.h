@@ -39,6 +39,21 @@ std::optional<DibSize> ClaimedIconDibSize(std::span<const std::uint8_t> dib);
 // A BMP file: "BM" file header, then a DIB. nullopt when the contents are not a valid bitmap.
 std::optional<DecodedBitmap> DecodeBmpFile(std::span<const std::uint8_t> file);
 
+// A BMP file of 1, 4 or 8 bits a pixel (BI_RGB) kept in few bits a pixel: 1-bit rows as they
+// are (most significant bit first), 4-bit rows widened to a byte an index. nullopt for any
+// other bitmap, which DecodeBmpFile decodes to 32 bits.
+struct IndexedBitmap {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;   // 1 or 8
+    std::size_t stride = 0; // bytes a row, a multiple of 4
+    std::vector<std::uint8_t, UninitialisedAllocator<std::uint8_t>> rows; // top-down
+    // A colour for every index the bits can hold (0xFFRRGGBB); an index past the file's table
+    // shows its first colour.
+    std::vector<std::uint32_t> palette;
+};
+std::optional<IndexedBitmap> DecodeIndexedBmpFile(std::span<const std::uint8_t> file);
+
 // A DIB (info header, colour table, pixels) as stored in an icon: heightDivisor 2 for icon
 // images, whose header counts the colour rows and the mask rows together. The AND mask that
 // follows the colour rows, when present, makes masked pixels transparent.

@@ -16,6 +16,12 @@ BytesRegistry<JpegBitmaps>& Registry() {
 
 } // namespace
 
+JpegDecode::JpegDecode() : abandoned(std::make_shared<std::atomic<bool>>(false)) {}
+
+JpegDecode::~JpegDecode() {
+    abandoned->store(true, std::memory_order_relaxed);
+}
+
 JpegBitmaps::JpegBitmaps(std::vector<std::uint8_t> bytes)
     : bytes_(std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes))) {}
 
@@ -24,14 +30,24 @@ std::shared_ptr<const JpegDecode> JpegBitmaps::Decode(const JpegDecodeRequest& r
     const int denominator = std::clamp(request.denominator, 1, 8);
     std::weak_ptr<const JpegDecode>& slot =
         decodes_[static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(denominator)))];
-    if (std::shared_ptr<const JpegDecode> held = slot.lock())
-        return held;
+    if (std::shared_ptr<const JpegDecode> held = slot.lock()) {
+        if (held->part.isEmpty() || (!request.part.isEmpty() && held->part.contains(request.part)))
+            return held;
+    }
 
     auto decode = std::make_shared<JpegDecode>();
+    decode->part = request.part;
     const int width = JpegScaledSide(request.width, denominator);
     const int height = JpegScaledSide(request.height, denominator);
-    auto run = [bytes = bytes_, grayscale = request.grayscale, width, height, denominator] {
-        return DecodeJpeg(*bytes, grayscale, width, height, denominator);
+    JpegDecodeControl control;
+    if (!request.part.isEmpty())
+        control = {request.part.left(), request.part.top(), request.part.width(),
+                   request.part.height(), nullptr};
+    auto run = [bytes = bytes_, grayscale = request.grayscale, width, height, denominator, control,
+                abandoned = decode->abandoned] {
+        JpegDecodeControl running = control;
+        running.abandoned = abandoned.get();
+        return DecodeJpeg(*bytes, grayscale, width, height, denominator, &running);
     };
     if (inBackground) {
         const std::weak_ptr<const JpegDecode> wanted = decode;

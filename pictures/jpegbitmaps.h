@@ -8,19 +8,32 @@
 #include "pictures/jpegdecode.h"
 
 #include <array>
+#include <atomic>
 #include <future>
 #include <memory>
+
+#include <QRect>
 
 struct JpegDecodeRequest {
     bool grayscale = false;
     int width = 0; // the picture's own size, from its header
     int height = 0;
     int denominator = 1; // 1, 2, 4 or 8
+    // The part wanted, in pixels of the output at that scale; empty for the whole picture.
+    QRect part;
 };
 
 // One decode at one scale; waiting on it runs a decode not yet started on the waiting thread.
+// When the last picture holding it lets it go, a decode still running stops.
 struct JpegDecode {
+    JpegDecode();
+    ~JpegDecode();
+    JpegDecode(const JpegDecode&) = delete;
+    JpegDecode& operator=(const JpegDecode&) = delete;
+
     std::shared_future<DecodedJpeg> result;
+    QRect part; // as asked for; empty for the whole
+    std::shared_ptr<std::atomic<bool>> abandoned;
 };
 
 class JpegBitmaps {
@@ -29,7 +42,8 @@ public:
 
     const std::vector<std::uint8_t>& Bytes() const { return *bytes_; }
 
-    // The decode at the request's scale that a picture of these bytes holds, or a new one:
+    // The decode at the request's scale that a picture of these bytes holds (when it covers the
+    // part asked for), or a new one:
     // queued on the pool when inBackground, otherwise made when first waited for. A queued
     // decode that nobody holds any more when its turn comes is skipped.
     std::shared_ptr<const JpegDecode> Decode(const JpegDecodeRequest& request, bool inBackground);

@@ -7,6 +7,8 @@
 
 #include <QImage>
 
+#include "pictures/jpegreader.h"
+
 // DecodedJpeg::error when the bitmap itself could not be allocated (no libjpeg code is negative).
 inline constexpr int BitmapAllocationFailed = -1;
 
@@ -14,10 +16,13 @@ struct DecodedJpeg {
     // 24-bit RGB, or 8-bit grayscale for grayscale files; the rows after a failure are black.
     // Null when there was nothing to decode into.
     QImage bitmap;
+    // Where the bitmap's top-left pixel lies in the picture at the decode's scale: not at 0, 0
+    // when only a part was decoded.
+    QPoint offset;
     int error = 0; // libjpeg's message code when decoding failed, 0 otherwise
 };
 
 // Decodes at 1 / denominator (1, 2, 4 or 8) into a width x height bitmap, the output size at
-// that scale (jpegscale.h).
+// that scale (jpegscale.h); control (jpegreader.h) may ask for a part of it only.
 DecodedJpeg DecodeJpeg(const std::vector<std::uint8_t>& bytes, bool grayscale, int width,
-                       int height, int denominator);
+                       int height, int denominator, const JpegDecodeControl* control = nullptr);

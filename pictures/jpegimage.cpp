@@ -5,7 +5,10 @@
 #include "pictures/jpegerrors.h"
 #include "pictures/jpegreader.h"
 #include "pictures/jpegscale.h"
+#include "pictures/jpegwork.h"
 #include "pictures/picturebounds.h"
+
+#include <jerror.h>
 
 #include <QPainter>
 
@@ -13,12 +16,22 @@ TJPEGImage::TJPEGImage() : data_(SharedJpegBitmaps({})) {}
 
 TJPEGImage::~TJPEGImage() = default;
 
+void TJPEGImage::LoadFromFile(const std::string& fileName, TextEncoding nameEncoding) {
+    TGraphic::LoadFromFile(fileName, nameEncoding);
+    fileName_ = fileName;
+    fileNameEncoding_ = nameEncoding;
+}
+
 void TJPEGImage::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     JpegHeader header;
     if (!bytes.empty()) {
         if (const int code = ReadJpegHeader(bytes.data(), bytes.size(), header))
             RaiseJpegError(code);
         CheckPictureSize(header.width, header.height);
+        if (const int scans = CountJpegScans(bytes); scans > MaxJpegScans)
+            throw EPictureTooComplex(std::to_string(scans) + " scans (at most " +
+                                     std::to_string(MaxJpegScans) + ")");
+        CheckJpegCoefficients(header.width, header.height, header.coefficientBytes);
     }
     data_ = SharedJpegBitmaps(std::move(bytes));
     width_ = header.width;
@@ -28,6 +41,10 @@ void TJPEGImage::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     scale_ = 1;
     decode_.reset();
     decoded_ = false;
+    bitmap_ = QImage();
+    offset_ = {};
+    part_ = {};
+    fileName_.clear();
 }
 
 std::vector<std::uint8_t> TJPEGImage::SaveToBytes() const {
@@ -43,14 +60,42 @@ std::unique_ptr<TGraphic> TJPEGImage::Clone() const {
         copy->decoded_ = false;
         copy->bitmap_ = QImage();
     }
+    if (!part_.isEmpty()) {
+        copy->part_ = {};
+        copy->decode_.reset();
+        copy->decoded_ = false;
+        copy->bitmap_ = QImage();
+        copy->offset_ = {};
+    }
     return copy;
 }
 
-void TJPEGImage::PrepareDrawing(QSize target) {
+void TJPEGImage::PrepareDrawing(QSize target, QRect visible) {
     if (decoded_ || decode_ || width_ <= 0 || height_ <= 0 || target.isEmpty())
         return;
     scale_ = SmallestCoveringScale(width_, height_, target.width(), target.height());
-    decode_ = data_->Decode({grayscale_, width_, height_, scale_}, true);
+    part_ = {};
+    // Drawn at its own size, a picture larger than what shows of it (the main picture of a
+    // photograph of 150 megapixels in a window's frame) is decoded only where it shows.
+    if (scale_ == 1 && target == QSize(width_, height_) && !visible.isEmpty() &&
+        !visible.contains(QRect(QPoint(0, 0), target)))
+        part_ = visible & QRect(QPoint(0, 0), target);
+    decode_ = data_->Decode({grayscale_, width_, height_, scale_, part_}, true);
+}
+
+void TJPEGImage::RaiseDecodeError(int code) const {
+    if (code == BitmapAllocationFailed || code == JERR_OUT_OF_MEMORY)
+        throw EOutOfMemory();
+    if (code == JpegTooManyScans || code == JpegTooMuchWork) {
+        const EPictureTooComplex refused(
+            code == JpegTooManyScans ? "more than " + std::to_string(MaxJpegScans) + " scans"
+                                     : "its scans pass over the picture's coefficients more than " +
+                                           std::to_string(MaxJpegCoefficientPasses) + " times");
+        if (fileName_.empty())
+            throw refused;
+        throw EPictureTooComplex(refused, PathText(fileName_, fileNameEncoding_));
+    }
+    RaiseJpegError(code);
 }
 
 void TJPEGImage::DecodeOnce() {
@@ -58,12 +103,14 @@ void TJPEGImage::DecodeOnce() {
         return;
     decoded_ = true;
     if (!decode_)
-        decode_ = data_->Decode({grayscale_, width_, height_, scale_}, false);
+        decode_ = data_->Decode({grayscale_, width_, height_, scale_, part_}, false);
     // Waits for a decode still running on the pool; the bitmap is taken here, on this thread.
     const DecodedJpeg& result = decode_->result.get();
     bitmap_ = result.bitmap;
+    // A decode shared with a picture that wanted more may hold more than this one's part.
+    offset_ = result.offset;
     if (result.error != 0)
-        RaiseJpegError(result.error);
+        RaiseDecodeError(result.error);
 }
 
 QImage TJPEGImage::ToImage() {
@@ -74,8 +121,28 @@ QImage TJPEGImage::ToImage() {
 QImage TJPEGImage::CompleteImage() {
     DecodeOnce();
     if (const int code = decode_->result.get().error; code != 0)
-        RaiseJpegError(code);
+        RaiseDecodeError(code);
     return bitmap_;
+}
+
+bool TJPEGImage::DrawReady() const {
+    return decoded_ || !decode_ ||
+           decode_->result.wait_for(std::chrono::seconds(0)) != std::future_status::timeout;
+}
+
+bool TJPEGImage::DrawWithin(QPainter& painter, const QRect& target,
+                            std::chrono::milliseconds wait) {
+    // A decode asked for earlier runs on the pool; one never asked for is made here, as Draw
+    // would (a deferred decode reports itself as not ready, but has nobody else to run it).
+    if (!decoded_ && decode_ &&
+        decode_->result.wait_for(std::chrono::seconds(0)) == std::future_status::deferred) {
+        Draw(painter, target);
+        return true;
+    }
+    if (!decoded_ && decode_ && decode_->result.wait_for(wait) != std::future_status::ready)
+        return false;
+    Draw(painter, target);
+    return true;
 }
 
 void TJPEGImage::Draw(QPainter& painter, const QRect& target) {
@@ -85,8 +152,19 @@ void TJPEGImage::Draw(QPainter& painter, const QRect& target) {
     } catch (...) {
         failure = std::current_exception();
     }
-    if (!bitmap_.isNull() && !target.isEmpty())
-        painter.drawImage(target, bitmap_);
+    if (!bitmap_.isNull() && !target.isEmpty()) {
+        // The bitmap covers the whole picture at its scale, or a part of it from offset_.
+        const double across = static_cast<double>(target.width()) / JpegScaledSide(width_, scale_);
+        const double down = static_cast<double>(target.height()) / JpegScaledSide(height_, scale_);
+        if (offset_.isNull() && bitmap_.width() == JpegScaledSide(width_, scale_) &&
+            bitmap_.height() == JpegScaledSide(height_, scale_))
+            painter.drawImage(target, bitmap_);
+        else
+            painter.drawImage(QRectF(target.left() + offset_.x() * across,
+                                     target.top() + offset_.y() * down, bitmap_.width() * across,
+                                     bitmap_.height() * down),
+                              bitmap_);
+    }
     if (failure)
         std::rethrow_exception(failure);
 }

@@ -2,9 +2,11 @@
 
 #include "pictures/jpegerrors.h"
 #include "pictures/jpegmemorybudget.h"
+#include "pictures/jpegwork.h"
 #include "pictures/picturebounds.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include <jerror.h>
 
@@ -46,11 +48,43 @@ std::int64_t WholePictureCoefficientBytes(jpeg_decompress_struct* info) {
     return bytes;
 }
 
+// The part of the output a decode writes: libjpeg skips the rows above it and decodes only the
+// columns of the blocks that cover it, whose first skipColumns columns the caller does not want.
+struct JpegPart {
+    int height = 0;
+    int width = 0;
+    int skipColumns = 0;
+    bool cropped = false;
+};
+
+JpegPart ChoosePart(jpeg_decompress_struct* info, const JpegDecodeControl* control, int width,
+                    int height) {
+    if (control == nullptr || control->width <= 0 ||
+        (control->left == 0 && control->top == 0 && control->width >= width &&
+         control->height >= height))
+        return {height, width, 0, false};
+    const int left = std::clamp(control->left, 0, width - 1);
+    const int top = std::clamp(control->top, 0, height - 1);
+    JpegPart part;
+    part.cropped = true;
+    part.width = std::clamp(control->width, 1, width - left);
+    part.height = std::clamp(control->height, 1, height - top);
+    JDIMENSION cropLeft = static_cast<JDIMENSION>(left);
+    JDIMENSION cropWidth = static_cast<JDIMENSION>(part.width);
+    jpeg_crop_scanline(info, &cropLeft, &cropWidth);
+    part.skipColumns = left - static_cast<int>(cropLeft);
+    if (top > 0 &&
+        jpeg_skip_scanlines(info, static_cast<JDIMENSION>(top)) != static_cast<JDIMENSION>(top))
+        ERREXIT(info, JERR_BAD_STATE);
+    return part;
+}
+
 // Lives in the caller's frame so nothing in the setjmp frames below changes after setjmp.
 struct Session {
     jpeg_decompress_struct info;
     JpegErrorManager errors;
     JpegMemoryBudget::Lease coefficients; // given back after the decompressor is destroyed
+    JpegWorkMonitor work;
 };
 
 int ReadHeaderIn(Session* session, const std::uint8_t* data, std::size_t size, JpegHeader* header) {
@@ -69,13 +103,15 @@ int ReadHeaderIn(Session* session, const std::uint8_t* data, std::size_t size, J
     header->height = static_cast<int>(info->image_height);
     header->grayscale = info->jpeg_color_space == JCS_GRAYSCALE;
     header->progressive = info->progressive_mode != 0;
+    header->coefficientBytes = WholePictureCoefficientBytes(info);
     jpeg_destroy_decompress(info);
     return 0;
 }
 
 int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool grayscale,
              int expectedWidth, int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride,
-             int* rowsDone, int scaleNumerator, int scaleDenominator) {
+             int* rowsDone, int scaleNumerator, int scaleDenominator,
+             const JpegDecodeControl* control) {
     jpeg_decompress_struct* info = &session->info;
     info->err = InstallJpegErrorManager(session->errors);
     *rowsDone = 0;
@@ -94,8 +130,12 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
     info->buffered_image = FALSE;
     const bool ink = !grayscale && HoldsInk(info);
     info->out_color_space = grayscale ? JCS_GRAYSCALE : ink ? JCS_CMYK : JCS_RGB;
+    InstallJpegWorkMonitor(info, session->work, control ? control->abandoned : nullptr);
     session->coefficients = JpegMemoryBudget::Instance().Take(WholePictureCoefficientBytes(info));
+    StopIfAbandoned(info); // while it waited for the budget, say
+    session->work.reading = true;
     jpeg_start_decompress(info);
+    session->work.reading = false;
     // The buffer was sized from the load-time header; never write past it.
     if (static_cast<int>(info->output_width) != expectedWidth ||
         static_cast<int>(info->output_height) != expectedHeight ||
@@ -103,22 +143,42 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
                                     : ink     ? 4
                                               : 3))
         ERREXIT(info, JERR_BAD_STATE);
-    // Ink rows pass through libjpeg's own pool, which goes with the decompressor even when an
-    // error jumps out of this frame.
-    JSAMPARRAY inkRows = ink ? (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info),
-                                                          JPOOL_IMAGE, info->output_width * 4, 16)
-                             : nullptr;
+    const JpegPart part = ChoosePart(info, control, expectedWidth, expectedHeight);
+    // Ink rows, and the rows of a part, pass through libjpeg's own pool, which goes with the
+    // decompressor even when an error jumps out of this frame.
+    const int pixelBytes = info->output_components;
+    JSAMPARRAY poolRows = ink || part.cropped
+                              ? (*info->mem->alloc_sarray)(
+                                    reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE,
+                                    info->output_width * static_cast<JDIMENSION>(pixelBytes), 16)
+                              : nullptr;
+    const std::size_t skipBytes = static_cast<std::size_t>(part.skipColumns) * pixelBytes;
     JSAMPROW rows[16];
-    while (info->output_scanline < info->output_height) {
-        const int next = static_cast<int>(info->output_scanline);
-        const int count = std::min(16, expectedHeight - next);
+    while (*rowsDone < part.height) {
+        const int next = *rowsDone;
+        const int count = std::min(16, part.height - next);
         for (int i = 0; i < count; ++i)
-            rows[i] = ink ? inkRows[i] : first + static_cast<std::ptrdiff_t>(next + i) * stride;
-        const JDIMENSION got = jpeg_read_scanlines(info, rows, static_cast<JDIMENSION>(count));
-        for (JDIMENSION i = 0; ink && i < got; ++i)
-            InkToRgb(inkRows[i], first + static_cast<std::ptrdiff_t>(next + i) * stride,
-                     info->output_width, info->saw_Adobe_marker);
-        *rowsDone = static_cast<int>(info->output_scanline);
+            rows[i] =
+                poolRows ? poolRows[i] : first + static_cast<std::ptrdiff_t>(next + i) * stride;
+        const int got =
+            static_cast<int>(jpeg_read_scanlines(info, rows, static_cast<JDIMENSION>(count)));
+        for (int i = 0; poolRows && i < got; ++i) {
+            std::uint8_t* out = first + static_cast<std::ptrdiff_t>(next + i) * stride;
+            if (ink)
+                InkToRgb(poolRows[i] + skipBytes, out, static_cast<JDIMENSION>(part.width),
+                         info->saw_Adobe_marker);
+            else
+                std::memcpy(out, poolRows[i] + skipBytes,
+                            static_cast<std::size_t>(part.width) * pixelBytes);
+        }
+        *rowsDone = next + got;
+        if (got == 0)
+            ERREXIT(info, JERR_BAD_STATE);
+    }
+    if (part.cropped) {
+        // Rows below the part are never read; the decompressor goes without its last steps.
+        jpeg_destroy_decompress(info);
+        return 0;
     }
     jpeg_finish_decompress(info);
     jpeg_destroy_decompress(info);
@@ -138,11 +198,11 @@ int ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader& heade
 
 int DecodeJpegRows(const std::uint8_t* data, std::size_t size, bool grayscale, int expectedWidth,
                    int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride, int& rowsDone,
-                   int scaleDenominator, int scaleNumerator) {
+                   int scaleDenominator, int scaleNumerator, const JpegDecodeControl* control) {
     Session session{};
     int done = 0;
     const int code = DecodeIn(&session, data, size, grayscale, expectedWidth, expectedHeight, first,
-                              stride, &done, scaleNumerator, scaleDenominator);
+                              stride, &done, scaleNumerator, scaleDenominator, control);
     rowsDone = done;
     return code;
 }

@@ -3,6 +3,7 @@
 // Both return libjpeg's message code on failure (0 on success) and never throw, so the caller
 // raises the error after libjpeg's frames are gone.
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -11,6 +12,9 @@ struct JpegHeader {
     int height = 0;
     bool grayscale = false;
     bool progressive = false;
+    // What libjpeg keeps for the whole picture while it reads a file of several scans (a
+    // progressive file): every coefficient, the same at every output scale. 0 for one scan.
+    std::int64_t coefficientBytes = 0;
 };
 
 int ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader& header);
@@ -21,6 +25,16 @@ int ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader& heade
 // to 8); expectedWidth and expectedHeight are the output's (jpegscale.h), the header's at 1/1.
 // rowsDone is set to the rows written, also when decoding fails part way. Touches nothing but its
 // arguments, so decodes may run on several threads at once.
+//
+// control, when given, limits the decode to a part of the output (the rows of the caller's
+// buffer are then the part's rows, rowsDone counts them; libjpeg skips the rows above and crops
+// the columns to the blocks covering the part) and lets it be abandoned: set abandoned, and the
+// decode stops with JpegAbandoned (jpegwork.h). Multi-scan files are bounded in scans and work.
+struct JpegDecodeControl {
+    int left = 0, top = 0, width = 0, height = 0; // in output pixels; width 0: the whole output
+    const std::atomic<bool>* abandoned = nullptr;
+};
 int DecodeJpegRows(const std::uint8_t* data, std::size_t size, bool grayscale, int expectedWidth,
                    int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride, int& rowsDone,
-                   int scaleDenominator = 1, int scaleNumerator = 1);
+                   int scaleDenominator = 1, int scaleNumerator = 1,
+                   const JpegDecodeControl* control = nullptr);

@@ -4,6 +4,8 @@
 
 #include "pictures/tgraphic.h"
 
+#include <QImage>
+
 class QSvgRenderer;
 
 class TMetafile : public TGraphic {
@@ -24,8 +26,11 @@ public:
     // Scaled to the target and cut at it.
     void Draw(QPainter& painter, const QRect& target) override;
     std::unique_ptr<TGraphic> Clone() const override;
-    // Drawn at its own size on a transparent ground.
+    // Drawn at its own size on a transparent ground: only the visible part when drawing was
+    // prepared for one (ImageOffset says where it lies).
     QImage ToImage() override;
+    void PrepareDrawing(QSize target, QRect visible = {}) override;
+    QPoint ImageOffset() const override { return part_.topLeft(); }
 
 private:
     TMetafile(const TMetafile&) = default;
@@ -36,4 +41,6 @@ private:
     bool enhanced_ = false;
     // Shared by copies: nothing changes it after the load.
     std::shared_ptr<QSvgRenderer> drawing_;
+    QImage drawn_; // the last drawing of a target no larger than a window, at its size
+    QRect part_;   // of the picture at its own size that ToImage draws; empty for all of it
 };

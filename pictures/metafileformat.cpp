@@ -63,3 +63,30 @@ std::optional<MetafileSize> ReadMetafileSize(std::span<const std::uint8_t> file,
         return MetafileSize{0, 0, false};
     return std::nullopt;
 }
+
+std::uint64_t CountMetafileRecords(std::span<const std::uint8_t> file, bool enhanced) {
+    std::uint64_t records = 0;
+    if (enhanced) {
+        // Each record: type, then its size in bytes.
+        for (std::size_t at = 0; file.size() - at >= 8; ++records) {
+            const std::uint64_t size = ReadU32(file, at + 4);
+            if (size < 8 || size > file.size() - at)
+                break;
+            at += static_cast<std::size_t>(size);
+        }
+        return records;
+    }
+    std::size_t at = file.size() >= 22 && ReadU32(file, 0) == PlaceableKey ? 22 : 0;
+    at += 18;
+    // Each record: its size in 16-bit words, then its function; function 0 ends the file.
+    while (at <= file.size() && file.size() - at >= 6) {
+        const std::uint64_t bytes = std::uint64_t{ReadU32(file, at)} * 2;
+        if (bytes < 6 || bytes > file.size() - at)
+            break;
+        ++records;
+        if (ReadU16(file, at + 4) == 0)
+            break;
+        at += static_cast<std::size_t>(bytes);
+    }
+    return records;
+}

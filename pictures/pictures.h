@@ -7,15 +7,16 @@
 //                 pool once its widget says the size it draws at (scaled down for thumbnails)
 //   TBitmap       BMP files
 //   TIcon         ICO files
-//   TMetafile     WMF and EMF files: recognised and measured, not drawn
+//   TMetafile     WMF and EMF files, drawn through libemf2svg / libwmf and Qt SVG
 //   FileFormats   the process-wide list of formats by extension (the save dialog's filter)
 //   EncodeJpeg    writes an image as a JPEG file (tests, benchmarks and the artwork generator)
 //   EncodeBmp24   writes one as a 24-bit BMP file (the artwork's backgrounds, a catalogue's own
 //                 backgrounds made bitmaps for their skins)
 //
+//
 // Inside, not for other folders: the BMP, ICO and metafile readers, the libjpeg reader and its
-// error handling, the decode pool, the scale rule and the decodes shared by identical files,
-// the embedded picture form and the extension rule.
+// error handling, the bounds on size and work, the decode pool, the scale rule and the decodes
+// shared by identical files, the embedded picture form and the extension rule.
 
 #include "pictures/bitmap.h"
 #include "pictures/bmpencoder.h"

@@ -20,7 +20,10 @@ public:
     std::vector<std::uint8_t> SaveToBytes() const override;
 
     void Draw(QPainter& painter, const QRect& target) override;
-    QImage ToImage() override { return Image(); }
+    // Only the visible part when drawing was prepared for one at the picture's own size.
+    QImage ToImage() override;
+    void PrepareDrawing(QSize target, QRect visible = {}) override;
+    QPoint ImageOffset() const override { return part_.topLeft(); }
 
 protected:
     RasterGraphic() = default;
@@ -36,4 +39,5 @@ private:
 
     // Shared with copies and with every picture of the class loaded from the same bytes.
     std::shared_ptr<PictureData> data_;
+    QRect part_;
 };

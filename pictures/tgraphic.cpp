@@ -6,7 +6,12 @@
 
 TGraphic::~TGraphic() = default;
 
-void TGraphic::PrepareDrawing(QSize) {}
+void TGraphic::PrepareDrawing(QSize, QRect) {}
+
+bool TGraphic::DrawWithin(QPainter& painter, const QRect& target, std::chrono::milliseconds) {
+    Draw(painter, target);
+    return true;
+}
 
 void TGraphic::LoadFromFile(const std::string& fileName, TextEncoding nameEncoding) {
     std::vector<std::uint8_t> bytes = ReadPictureFile(fileName, nameEncoding);
@@ -14,6 +19,8 @@ void TGraphic::LoadFromFile(const std::string& fileName, TextEncoding nameEncodi
         LoadFromBytes(std::move(bytes));
     } catch (const EPictureTooLarge& refused) {
         throw EPictureTooLarge(refused, PathText(fileName, nameEncoding));
+    } catch (const EPictureTooComplex& refused) {
+        throw EPictureTooComplex(refused, PathText(fileName, nameEncoding));
     }
 }
 

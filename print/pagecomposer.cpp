@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 using namespace printgeometry;
 
@@ -55,26 +56,55 @@ void PaintCaption(QPainter& painter, const ReportLayout& layout, const DeviceMet
 }
 
 void PaintPicture(QPainter& painter, const ReportLayout& layout, const DeviceMetrics& device,
-                  ScreenResolution screen, const QImage& picture) {
+                  ScreenResolution screen, const QImage& picture, const PicturePart* part) {
     if (picture.isNull())
         return;
+    const QSize whole = part ? part->whole : picture.size();
     const PicturePlacement placement = PlacePicture(
-        ImageOnPaper(layout), picture.width(), picture.height(), device, screen.dpiX, screen.dpiY);
+        ImageOnPaper(layout), whole.width(), whole.height(), device, screen.dpiX, screen.dpiY);
     if (placement.visible.IsEmpty())
         return;
     // Only the part inside the box goes to the device: the rest is cut, never scaled to fit.
     painter.save();
     painter.setClipRect(ToQRect(placement.visible));
-    painter.drawImage(ToQRect(placement.picture), picture);
+    if (!part) {
+        painter.drawImage(ToQRect(placement.picture), picture);
+    } else {
+        const double across = static_cast<double>(placement.picture.width) / whole.width();
+        const double down = static_cast<double>(placement.picture.height) / whole.height();
+        painter.drawImage(QRectF(placement.picture.left + part->offset.x() * across,
+                                 placement.picture.top + part->offset.y() * down,
+                                 picture.width() * across, picture.height() * down),
+                          picture);
+    }
     painter.restore();
 }
 
 } // namespace
 
 void ComposePage(QPainter& painter, const ReportLayout& layout, const DeviceMetrics& device,
-                 ScreenResolution screen, const PageContent& content) {
+                 ScreenResolution screen, const PageContent& content, const PicturePart* part) {
     painter.fillRect(ToQRect(PaperRectToDevice(BandOnPaper(layout), device)),
                      PrintColour(layout.band.color));
     PaintCaption(painter, layout, device, content.caption);
-    PaintPicture(painter, layout, device, screen, content.picture);
+    PaintPicture(painter, layout, device, screen, content.picture, part);
+}
+
+QRect PrintedPart(const ReportLayout& layout, const DeviceMetrics& device, ScreenResolution screen,
+                  QSize picture) {
+    if (picture.isEmpty())
+        return {};
+    const PicturePlacement placement = PlacePicture(
+        ImageOnPaper(layout), picture.width(), picture.height(), device, screen.dpiX, screen.dpiY);
+    if (placement.visible.IsEmpty() || placement.picture.IsEmpty())
+        return {};
+    const double across = static_cast<double>(picture.width()) / placement.picture.width;
+    const double down = static_cast<double>(picture.height()) / placement.picture.height;
+    const auto at = [](double value) { return static_cast<int>(std::floor(value)); };
+    const auto upTo = [](double value) { return static_cast<int>(std::ceil(value)); };
+    const int left = at((placement.visible.left - placement.picture.left) * across);
+    const int top = at((placement.visible.top - placement.picture.top) * down);
+    const int right = upTo((placement.visible.Right() - placement.picture.left) * across);
+    const int bottom = upTo((placement.visible.Bottom() - placement.picture.top) * down);
+    return QRect(left, top, right - left, bottom - top) & QRect(QPoint(0, 0), picture);
 }

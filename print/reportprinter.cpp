@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QScreen>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -73,9 +74,21 @@ ScreenResolution ScreenDpi() {
 }
 
 // A picture that cannot be decoded stops the print like any other failure, before the job
-// starts, rather than print an empty box.
-QImage DecodedPicture(TGraphic* picture) {
-    return picture ? picture->CompleteImage() : QImage();
+// starts, rather than print an empty box. Only the part the box shows is decoded: a picture
+// of 150 megapixels shows a few hundred pixels of its corner there.
+PageContent PrintedContent(const std::string& caption, TGraphic* picture,
+                           const ReportLayout& layout, const printgeometry::DeviceMetrics& device,
+                           std::optional<PicturePart>& part) {
+    PageContent content{caption, {}};
+    if (picture == nullptr)
+        return content;
+    const QSize whole(picture->Width(), picture->Height());
+    const QRect shown = PrintedPart(layout, device, ScreenDpi(), whole);
+    picture->PrepareDrawing(whole, shown.isEmpty() ? QRect(0, 0, 1, 1) : shown);
+    content.picture = picture->CompleteImage();
+    if (content.picture.size() != whole)
+        part = PicturePart{whole, picture->ImageOffset()};
+    return content;
 }
 
 } // namespace
@@ -97,7 +110,8 @@ PrintOutcome PrintReport(const ReportLayout& layout, const std::string& caption,
     if (!progress.Step(20))
         return PrintOutcome::Cancelled;
 
-    const PageContent content{caption, DecodedPicture(picture)};
+    std::optional<PicturePart> part;
+    const PageContent content = PrintedContent(caption, picture, layout, Metrics(printer), part);
     if (!progress.Step(50))
         return PrintOutcome::Cancelled;
 
@@ -107,7 +121,7 @@ PrintOutcome PrintReport(const ReportLayout& layout, const std::string& caption,
     QPainter painter;
     if (!painter.begin(&printer))
         throw EPrinter("Printing could not be started on \"" + name + "\"");
-    ComposePage(painter, layout, Metrics(printer), ScreenDpi(), content);
+    ComposePage(painter, layout, Metrics(printer), ScreenDpi(), content, part ? &*part : nullptr);
     progress.Step(80);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         throw EPrinter("The page could not be sent to the printer \"" + name + "\"");

@@ -2,7 +2,7 @@
 
 VENDRAL_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev libxcb1-dev libjpeg62-turbo-dev libgtest-dev
+    qt6-base-dev libgl-dev libxcb1-dev libsystemd-dev libjpeg62-turbo-dev libgtest-dev
     fonts-ebgaramond qt6-image-formats-plugins
     qt6-svg-dev libemf2svg-dev libwmf-dev
 )
@@ -11,6 +11,9 @@ VENDRAL_TEST_PACKAGES=(
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libjpeg-turbo-progs
     desktop-file-utils appstream groff-base dpkg-dev file qt6-wayland
     clang libclang-rt-14-dev
+    # Debian's desktop default, with which Qt launches a session bus of its own on a bare X
+    # server: the kiosk tests check that the viewer never does.
+    dbus-x11
 )
 
 vendral_install() {

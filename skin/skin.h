@@ -11,6 +11,7 @@
 //   TListBox, TButton,
 //   TTimer
 //   TImage             the image widget: draws its picture and takes the clicks on it
+//   SetReportOrder     the order in which image widgets report decoding errors
 //   FontFromDescription, ApplyTextStyle   fonts and colours of the descriptions
 //   FaceForText, DrawEmboldened           bold lettering that stays in one family
 //
@@ -23,6 +24,7 @@
 #include "skin/formdescription.h"
 #include "skin/formhandlers.h"
 #include "skin/formstyle.h"
+#include "skin/orderedreports.h"
 #include "skin/tbutton.h"
 #include "skin/tcoolform.h"
 #include "skin/tedit.h"

@@ -91,6 +91,10 @@ void TForm::Close() {
         modalLoop_->exit(0);
         return;
     }
+    if (closingEndsProgram_ && closingInstead_) {
+        closingInstead_();
+        return;
+    }
     if (closingEndsProgram_) {
         // Posted, so the handler that asked for it finishes first. exit, not quit: quit would
         // first ask every window to close, and the hidden ones refuse.

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
+#include <functional>
 
 class QEventLoop;
 
@@ -36,6 +37,9 @@ public:
     void Close();
     // Closing this window ends the program (the main window's own constructor says so).
     void SetClosingEndsProgram() { closingEndsProgram_ = true; }
+    // What closing such a window does instead (a kiosk returns to its start); empty: it ends
+    // the program.
+    void SetClosingInstead(std::function<void()> action) { closingInstead_ = std::move(action); }
 
     bool IsModal() const { return modalLoop_ != nullptr; }
     bool HasBeenPlaced() const { return placed_; }
@@ -69,6 +73,7 @@ private:
     QPoint fixedPosition_;
     bool placed_ = false;
     bool closingEndsProgram_ = false;
+    std::function<void()> closingInstead_;
     int modalResult_ = 0;
     QEventLoop* modalLoop_ = nullptr;
 };

@@ -1,9 +1,32 @@
 #include "skin/timage.h"
 
 #include "shell/errorreport.h"
+#include "skin/orderedreports.h"
+
+#include <chrono>
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How long the paints of one moment may wait for decodes together: an ordinary picture is
+// decoded within it and appears in the same paint, while a slow one leaves the window free.
+constexpr std::chrono::milliseconds PaintWait(150);
+
+std::chrono::milliseconds WaitLeft() {
+    static Clock::time_point momentEnds;
+    const Clock::time_point now = Clock::now();
+    if (now >= momentEnds + PaintWait)
+        momentEnds = now + PaintWait; // a new moment: the earlier one's paints are over
+    return std::max(std::chrono::milliseconds(0),
+                    std::chrono::duration_cast<std::chrono::milliseconds>(momentEnds - now));
+}
+
+} // namespace
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {
     picture_.OnChange = [this] { PictureChanged(); };
@@ -11,6 +34,32 @@ TImage::TImage(QWidget* parent) : QWidget(parent) {
 
 TImage::~TImage() {
     picture_.OnChange = nullptr;
+    SetReportOrder(this, 0);
+}
+
+bool TImage::DecodeUnshown() const {
+    const TGraphic* graphic = picture_.Graphic();
+    return graphic != nullptr && isVisible() && graphic->DecodeUnshown();
+}
+
+void TImage::WatchDecode() {
+    if (watch_ == nullptr) {
+        watch_ = new QTimer(this);
+        watch_->setInterval(20);
+        connect(watch_, &QTimer::timeout, this, [this] {
+            const TGraphic* graphic = picture_.Graphic();
+            if (graphic == nullptr || graphic->DrawReady()) {
+                watch_->stop();
+                update();
+            }
+        });
+    }
+    watch_->start();
+}
+
+void TImage::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    ReleaseOrderedReports();
 }
 
 void TImage::SetStretch(bool stretch) {
@@ -21,12 +70,20 @@ void TImage::SetStretch(bool stretch) {
 }
 
 void TImage::PrepareDrawing() {
-    if (TGraphic* graphic = picture_.Graphic())
-        graphic->PrepareDrawing(stretch_ ? size() : QSize(graphic->Width(), graphic->Height()));
+    TGraphic* graphic = picture_.Graphic();
+    if (graphic == nullptr)
+        return;
+    // What can ever show of it: the widget's bounds, within its window.
+    QRect visible = rect();
+    if (const QWidget* parent = parentWidget())
+        visible &= QRect(-pos(), parent->size());
+    graphic->PrepareDrawing(stretch_ ? size() : QSize(graphic->Width(), graphic->Height()),
+                            visible.isEmpty() ? QRect(0, 0, 1, 1) : visible);
 }
 
 void TImage::PictureChanged() {
     update();
+    ReleaseOrderedReports();
 }
 
 void TImage::paintEvent(QPaintEvent*) {
@@ -37,11 +94,16 @@ void TImage::paintEvent(QPaintEvent*) {
     // No smooth transform: a stretched picture repeats or drops rows and columns.
     const QRect target = stretch_ ? rect() : QRect(0, 0, graphic->Width(), graphic->Height());
     try {
-        graphic->Draw(painter, target);
+        if (!graphic->DrawWithin(painter, target, WaitLeft())) {
+            // Not decoded yet: what lies beneath shows until it is.
+            WatchDecode();
+            return;
+        }
     } catch (...) {
         // Decoding errors surface after the paint, through the error report.
-        ReportLater(std::current_exception());
+        ReportInOrder(this, std::current_exception());
     }
+    ReleaseOrderedReports();
 }
 
 void TImage::mousePressEvent(QMouseEvent* event) {

@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+class QTimer;
+
 class TImage : public QWidget {
     Q_OBJECT
 
@@ -27,6 +29,10 @@ public:
     // JPEG starts decoding in the background); call it once the widget is placed.
     void PrepareDrawing();
 
+    // Whether the widget shows, or is about to, a picture whose background decode it has not
+    // drawn yet.
+    bool DecodeUnshown() const;
+
     // Runs, through RunHandler, on a completed left click: press and release on the widget.
     std::function<void()> OnClick;
 
@@ -38,8 +44,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    // While a paint found the decode not done: looks again now and then, and repaints once it
+    // is done. The window never waits on it.
+    void WatchDecode();
+    QTimer* watch_ = nullptr;
+
     TPicture picture_;
     bool stretch_ = false;
     bool leftPressed_ = false;

@@ -1,18 +1,29 @@
 // The viewer on hostile catalogue folders: for each case, the real program in a process of its
-// own starts in a folder whose first entry is the case's file (or whose datas.dat is), shows
-// that entry and paints. Prints "case: peak MB, titles, reports" lines: the peak resident size
-// (VmHWM), the rows of the title list and the error reports, or how the process ended when it
-// did not get that far (killed after 60 s, or a signal). The process may use at most 8 GB of
-// address space, so an unbounded case fails there instead of taking the machine.
-//   bench_hostile_files [CASE...]   every case when none is named
+// own starts in a folder whose first entry is a good picture and whose second is the case's file
+// (or whose datas.dat is the case's file); the visitor clicks the second title. Prints
+// "case: answers after A ms, settled after S ms, peak P MB, titles, reports" lines: A from the
+// click until the window handles its next event (after the paint that follows the click), S
+// until the shown pictures are decoded or a report was made, the peak resident size (VmHWM), the
+// rows of the title list and the error reports; or how the process ended when it did not get
+// that far (killed after 60 s, or a signal). The process may use at most 8 GB of address space
+// (--address-space GB to change it), so an unbounded case fails there instead of taking the
+// machine.
+//   bench_hostile_files [--address-space GB] [CASE...]   every case when none is named
 
 #include "bench/hostile/hostilefiles.h"
 #include "bench/pictureview/processmemory.h"
 #include "bench/pictureview/viewdriver.h"
 #include "mainwindow/tform1.h"
+#include "pictures/pictures.h"
 #include "shell/application.h"
 #include "shell/errorreport.h"
+#include "skin/timage.h"
 #include "skin/tlistbox.h"
+
+#include <chrono>
+
+#include <QCoreApplication>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -26,7 +37,28 @@
 namespace {
 
 constexpr int TimeLimitSeconds = 60;
-constexpr rlim_t AddressSpaceLimit = rlim_t{8} << 30;
+rlim_t AddressSpaceLimit = rlim_t{8} << 30;
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Whether the main picture and the visible slots have what they draw: a JPEG its decode.
+bool Settled(const ViewDriver& driver) {
+    if (driver.Reports() > 0)
+        return true;
+    std::vector<const TImage*> shown{driver.Main().MainImage};
+    for (const TImage* slot : driver.Main().imageprev)
+        shown.push_back(slot);
+    for (const TImage* image : shown) {
+        const auto* jpeg = dynamic_cast<const TJPEGImage*>(image->Picture().Graphic());
+        if (image->isVisible() && jpeg != nullptr && !jpeg->Decoded())
+            return false;
+    }
+    return true;
+}
 
 // The child: the program in the case's folder, then one line of figures.
 [[noreturn]] void RunCase(const std::string& name, const std::filesystem::path& folder) {
@@ -42,12 +74,28 @@ constexpr rlim_t AddressSpaceLimit = rlim_t{8} << 30;
     std::string reports;
     int count = 0;
     {
+        Clock::time_point start = Clock::now();
         ViewDriver driver;
         driver.PaintNow();
+        if (const int row = driver.RowOf("Hostile"); row >= 0) {
+            start = Clock::now();
+            driver.ClickRow(row);
+            driver.Main().repaint();
+        }
+        bool answered = false;
+        QTimer::singleShot(0, [&answered] { answered = true; });
+        while (!answered)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const double answer = MillisecondsSince(start);
+        while (!Settled(driver) && MillisecondsSince(start) < (TimeLimitSeconds - 5) * 1000.0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        driver.PaintNow();
+        const double settled = MillisecondsSince(start);
         count = driver.Reports();
-        std::printf("%s: peak %.0f MB, %d titles, %d reports\n", name.c_str(),
-                    OwnStatusMegabytes("VmHWM").value_or(-1), driver.Main().ListBox1->RowCount(),
-                    count);
+        std::printf("%s: answers after %.0f ms, settled after %.0f ms, peak %.0f MB, %d titles, "
+                    "%d reports\n",
+                    name.c_str(), answer, settled, OwnStatusMegabytes("VmHWM").value_or(-1),
+                    driver.Main().ListBox1->RowCount(), count);
         std::fflush(stdout);
     }
     std::_Exit(0);
@@ -62,8 +110,12 @@ void RemoveFolder(const std::filesystem::path& folder) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> names;
-    for (int i = 1; i < argc; ++i)
-        names.push_back(argv[i]);
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--address-space" && i + 1 < argc)
+            AddressSpaceLimit = static_cast<rlim_t>(std::stoul(argv[++i])) << 30;
+        else
+            names.push_back(argv[i]);
+    }
     if (names.empty()) {
         for (const HostileCase& hostile : HostileCases())
             names.push_back(hostile.name);

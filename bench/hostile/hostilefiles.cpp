@@ -2,6 +2,7 @@
 
 #include "pictures/jpegencoder.h"
 
+#include <algorithm>
 #include <fstream>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -80,7 +81,20 @@ constexpr PictureCase PictureCases[] = {
      "JPEG claiming 15000 x 10000, a real photograph's size"},
     {"jpeg-progressive-15000x10000", "progressive15000x10000.jpg",
      "progressive JPEG claiming 15000 x 10000: libjpeg keeps every coefficient"},
+    {"jpeg-progressive-16000x10000-halved-chroma", "progressive16000x10000.jpg",
+     "progressive JPEG claiming 16000 x 10000 with chroma halved each way, inside the bound"},
+    {"jpeg-1000-scans", "scans1000.jpg",
+     "progressive JPEG of 4000 x 3000 whose last scan is repeated to 1000 scans"},
+    {"jpeg-100-scans", "scans100.jpg",
+     "progressive JPEG of 4000 x 3000 whose last scan is repeated to 100 scans: within the scan "
+     "limit, past the work budget"},
+    {"emf-million-records", "lines.emf", "EMF of a million line records (16 MB)"},
+    {"wmf-million-records", "lines.wmf", "plain WMF of a million line records (10 MB)"},
+    {"emf-20000-records", "lines20000.emf", "EMF of 20,000 line records, the limit"},
+    {"wmf-20000-records", "lines20000.wmf", "plain WMF of 20,000 line records, the limit"},
     {"bmp-16384-1bit", "huge.bmp", "1-bit BMP of 16384 x 16384, all rows present (32 MB)"},
+    {"bmp-16000x10000-1bit", "huge16000x10000.bmp",
+     "1-bit BMP of 16000 x 10000, all rows present (20 MB), inside the bound"},
     {"fifo-picture", "fifo.jpg", "the main picture is a FIFO"},
     {"zero-picture", "zero.jpg", "the main picture links to /dev/zero"},
 };
@@ -100,8 +114,24 @@ void WritePictureCase(const fs::path& images, const PictureCase& picture) {
         WriteFile(file, ClaimingJpeg(15000, 10000));
     else if (name == "jpeg-progressive-15000x10000")
         WriteFile(file, ClaimingJpeg(15000, 10000, true));
+    else if (name == "jpeg-progressive-16000x10000-halved-chroma")
+        WriteFile(file, ClaimingJpeg(16000, 10000, true, true));
+    else if (name == "jpeg-1000-scans")
+        WriteFile(file, ManyScanJpeg(4000, 3000, 1000));
+    else if (name == "jpeg-100-scans")
+        WriteFile(file, ManyScanJpeg(4000, 3000, 100));
+    else if (name == "emf-million-records")
+        WriteFile(file, ManyRecordEmf(1'000'000));
+    else if (name == "wmf-million-records")
+        WriteFile(file, ManyRecordWmf(1'000'000));
+    else if (name == "emf-20000-records")
+        WriteFile(file, ManyRecordEmf(20'000));
+    else if (name == "wmf-20000-records")
+        WriteFile(file, ManyRecordWmf(20'000));
     else if (name == "bmp-16384-1bit")
         WriteOneBitBmp(file, 16384, 16384);
+    else if (name == "bmp-16000x10000-1bit")
+        WriteOneBitBmp(file, 16000, 10000);
     else if (name == "fifo-picture")
         MakeFifo(file);
     else if (name == "zero-picture")
@@ -128,7 +158,7 @@ void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
 
 } // namespace
 
-std::vector<std::uint8_t> ClaimingJpeg(int width, int height, bool progressive) {
+std::vector<std::uint8_t> ClaimingJpeg(int width, int height, bool progressive, bool halvedChroma) {
     std::vector<std::uint8_t> pixels(16 * 16 * 3, 128);
     std::vector<std::uint8_t> jpeg = EncodeJpeg(pixels.data(), 16, 16, false, 50, 72, progressive);
     // The frame header (SOF0 or SOF2): length, precision, then height and width, big-endian.
@@ -138,10 +168,81 @@ std::vector<std::uint8_t> ClaimingJpeg(int width, int height, bool progressive) 
             jpeg[i + 6] = static_cast<std::uint8_t>(height);
             jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8);
             jpeg[i + 8] = static_cast<std::uint8_t>(width);
+            if (halvedChroma)
+                jpeg[i + 11] = 0x22; // the first component's sampling factors
             return jpeg;
         }
     }
     throw std::runtime_error("the encoder wrote no frame header");
+}
+
+std::vector<std::uint8_t> ManyScanJpeg(int width, int height, int scans) {
+    const std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 3, 128);
+    std::vector<std::uint8_t> jpeg = EncodeJpeg(pixels.data(), width, height, false, 75, 72, true);
+    // The last scan runs from the last start-of-scan marker to the end-of-image marker.
+    std::size_t last = 0;
+    for (std::size_t i = 0; i + 1 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA)
+            last = i;
+    }
+    if (last == 0 || jpeg.size() < 2)
+        throw std::runtime_error("the encoder wrote no scan");
+    const std::vector<std::uint8_t> scan(jpeg.begin() + static_cast<std::ptrdiff_t>(last),
+                                         jpeg.end() - 2);
+    const std::vector<std::uint8_t> end(jpeg.end() - 2, jpeg.end());
+    jpeg.resize(jpeg.size() - 2);
+    int written = 0;
+    for (std::size_t i = 0; i + 1 < jpeg.size(); ++i)
+        written += jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA;
+    for (; written < scans; ++written)
+        jpeg.insert(jpeg.end(), scan.begin(), scan.end());
+    jpeg.insert(jpeg.end(), end.begin(), end.end());
+    return jpeg;
+}
+
+std::vector<std::uint8_t> ManyRecordEmf(std::uint32_t records) {
+    records = std::max<std::uint32_t>(records, 2);
+    const std::uint32_t bytes = 88 + (records - 2) * 16 + 20;
+    std::vector<std::uint8_t> out;
+    out.reserve(bytes);
+    // Header: bounds 0,0-99,99 pixels, frame 0,0-2645,2645 (100 pixels at 96 dpi), " EMF",
+    // version, size, records, handles, no description or palette, the reference device.
+    for (const std::uint32_t word :
+         {1u,       88u,   0u,      0u, 99u, 99u, 0u, 0u,    2645u, 2645u, 0x464D4520u,
+          0x10000u, bytes, records, 1u, 0u,  0u,  0u, 1024u, 768u,  271u,  203u})
+        PutU32(out, word);
+    for (std::uint32_t i = 0; i + 2 < records; ++i) {
+        // Alternately a move (EMR_MOVETOEX) and a line (EMR_LINETO) to a point on the picture.
+        PutU32(out, i % 2 == 0 ? 27 : 54);
+        PutU32(out, 16);
+        PutU32(out, i * 7 % 100);
+        PutU32(out, i * 13 % 100);
+    }
+    for (const std::uint32_t word : {14u, 20u, 0u, 0u, 20u}) // end of file
+        PutU32(out, word);
+    return out;
+}
+
+std::vector<std::uint8_t> ManyRecordWmf(std::uint32_t records) {
+    records = std::max<std::uint32_t>(records, 2);
+    const std::uint32_t words = 9 + (records - 2) * 5 + 5 + 3;
+    std::vector<std::uint8_t> out;
+    out.reserve(std::size_t{words} * 2);
+    // Header: on disk, 9 words, version 3, size in words, no objects, largest record 5 words.
+    for (const unsigned word : {2u, 9u, 0x0300u, words & 0xFFFF, words >> 16, 0u, 5u, 0u, 0u})
+        PutU16(out, word);
+    // The window's extent, 100 x 100, so the drawing has a size.
+    for (const unsigned word : {5u, 0u, 0x020Cu, 100u, 100u})
+        PutU16(out, word);
+    for (std::uint32_t i = 0; i + 2 < records; ++i) {
+        // Alternately META_MOVETO and META_LINETO: size, function, y, x.
+        for (const unsigned word :
+             {5u, 0u, i % 2 == 0 ? 0x0214u : 0x0213u, i * 13 % 100, i * 7 % 100})
+            PutU16(out, word);
+    }
+    for (const unsigned word : {3u, 0u, 0u}) // end of file
+        PutU16(out, word);
+    return out;
 }
 
 void WriteOneBitBmp(const fs::path& file, int width, int height) {
@@ -187,7 +288,7 @@ void WriteHostileCase(const fs::path& folder, const std::string& name) {
     if (const PictureCase* picture = FindPictureCase(name)) {
         WritePictureCase(folder / "images", *picture);
         WriteCatalogue(folder / "datas.dat",
-                       {{"Hostile", {picture->file}}, {"Good", {"good.jpg"}}});
+                       {{"Good", {"good.jpg"}}, {"Hostile", {picture->file}}});
     } else if (name == "fifo-catalogue") {
         MakeFifo(folder / "datas.dat");
     } else if (name == "zero-catalogue") {
@@ -214,7 +315,10 @@ void WriteHostileFolder(const fs::path& folder) {
          {"good1.jpg", "good2.jpg", "good3.jpg", "good4.jpg", "good5.jpg", "good6.jpg"}});
     // Every picture case but the legitimately large ones, which only cost time here.
     for (const PictureCase& picture : PictureCases) {
-        if (std::string(picture.name).find("15000x10000") != std::string::npos)
+        const std::string name = picture.name;
+        if (name.find("15000x10000") != std::string::npos ||
+            name.find("16000x10000") != std::string::npos || name == "jpeg-100-scans" ||
+            name.find("20000-records") != std::string::npos)
             continue;
         WritePictureCase(images, picture);
         entries.push_back(

@@ -10,7 +10,18 @@
 
 // A JPEG of a few hundred bytes whose frame header claims width x height; its picture data
 // covers one 16 x 16 block, and libjpeg fills in the rest when decoding.
-std::vector<std::uint8_t> ClaimingJpeg(int width, int height, bool progressive = false);
+// halvedChroma: the colour components at half resolution each way, as cameras write.
+std::vector<std::uint8_t> ClaimingJpeg(int width, int height, bool progressive = false,
+                                       bool halvedChroma = false);
+
+// A progressive JPEG of a flat grey picture whose last scan is repeated until the file holds
+// scans scans: each repeat costs libjpeg a pass over the picture and adds only a few bytes.
+std::vector<std::uint8_t> ManyScanJpeg(int width, int height, int scans);
+
+// Metafiles of records drawing short lines, records of them in all (headers and end included):
+// an EMF of 16 bytes a record and a plain WMF of 10.
+std::vector<std::uint8_t> ManyRecordEmf(std::uint32_t records);
+std::vector<std::uint8_t> ManyRecordWmf(std::uint32_t records);
 
 // A 1-bit BMP file header claiming width x height with all its pixel rows present (zeros).
 void WriteOneBitBmp(const std::filesystem::path& file, int width, int height);
@@ -23,8 +34,8 @@ struct HostileCase {
 // The cases WriteHostileCase knows, in a fixed order.
 const std::vector<HostileCase>& HostileCases();
 
-// A catalogue folder of one entry whose main picture (and thumbnail 1) is the case's file, or
-// whose datas.dat is the case's file; with the six face pictures.
+// A catalogue folder whose second entry's main picture (and thumbnail 1) is the case's file,
+// titled "Hostile", or whose datas.dat is the case's file; with the six face pictures.
 void WriteHostileCase(const std::filesystem::path& folder, const std::string& name);
 
 // One folder holding every picture case at once: an entry for each, plus a few good pictures,

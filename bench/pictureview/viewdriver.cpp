@@ -9,6 +9,7 @@
 #include "skin/skin.h"
 #include "skin/tform.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <QCoreApplication>
@@ -92,6 +93,12 @@ void ViewDriver::ClickPageRight() {
 
 void ViewDriver::PaintNow() {
     Main().repaint();
+    QCoreApplication::processEvents();
+    // A paint leaves a slow decode running and draws its picture once it is done.
+    const QList<TImage*> images = Main().findChildren<TImage*>();
+    while (std::any_of(images.begin(), images.end(),
+                       [](const TImage* image) { return image->DecodeUnshown(); }))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     QCoreApplication::processEvents();
 }
 

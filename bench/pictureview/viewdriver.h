@@ -27,7 +27,8 @@ public:
     void ClickRow(int row);
     // A click on the right paging arrow.
     void ClickPageRight();
-    // Paints the whole main window at once, then runs what the paint queued (late reports).
+    // Paints the whole main window at once, waits until every shown picture is drawn, then runs
+    // what the paints queued (late reports).
     void PaintNow();
 
     // What the picture view says it shows: "/images/<name>" of the main picture, and the

@@ -1,12 +1,16 @@
 // The toolkit-free rules of the main window: the thumbnail fit, the search's text test and the
-// name rules of saving a copy.
+// name rules of saving a copy, and where a locked-down save may go.
 
+#include "mainwindow/savefolders.h"
 #include "mainwindow/savenames.h"
 #include "mainwindow/textcontains.h"
 #include "mainwindow/thumbnailfit.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <unistd.h>
 
 struct FitCase {
     int pictureWidth, pictureHeight;
@@ -88,4 +92,28 @@ TEST(SaveNames, TargetPathIsLowerCasedWithJpgAppendedUnlessPresent) {
 TEST(SaveNames, ProposedNameIsTheBareFileName) {
     EXPECT_EQ(ProposedFileName("/images/abc.jpg"), "abc.jpg");
     EXPECT_EQ(ProposedFileName(""), "");
+}
+
+TEST(LockedDownSave, StaysInsideTheFoldersWhateverLinksAndDotsSay) {
+    const std::filesystem::path root =
+        std::filesystem::temp_directory_path() / ("vendral-save-" + std::to_string(getpid()));
+    std::filesystem::create_directories(root / "usb" / "sub");
+    std::filesystem::create_directories(root / "home");
+    std::filesystem::create_directory_symlink(root / "home", root / "usb" / "away");
+    const std::vector<std::string> folders = {(root / "usb").string()};
+    auto check = [&](const std::string& below) {
+        return CheckLockedTarget(NormalisedPath((root / "usb").string() + "/" + below), folders);
+    };
+    EXPECT_EQ(check("sub/kep.jpg"), SaveRefusal::None);
+    EXPECT_EQ(check("sub/../kep.jpg"), SaveRefusal::None);
+    EXPECT_EQ(check("../home/kep.jpg"), SaveRefusal::OutsideFolders);
+    EXPECT_EQ(check("away/kep.jpg"), SaveRefusal::OutsideFolders);
+    EXPECT_EQ(check(".profile.jpg"), SaveRefusal::Hidden);
+    EXPECT_EQ(check("missing/kep.jpg"), SaveRefusal::OutsideFolders);
+    // A name taken gets the next free number before its extension.
+    std::ofstream(root / "usb" / "kep.jpg") << "x";
+    std::ofstream(root / "usb" / "kep-2.jpg") << "x";
+    EXPECT_EQ(FreeTargetName((root / "usb" / "kep.jpg").string()),
+              (root / "usb" / "kep-3.jpg").string());
+    std::filesystem::remove_all(root);
 }

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <cerrno>
@@ -47,13 +49,32 @@ protected:
     }
 
     static void Accept(TSavePictureDialog& dialog, const std::filesystem::path& path) {
-        dialog.setDirectory(QString::fromStdString(path.parent_path().string()));
+        Type(dialog, path.parent_path(), path.filename().string());
+    }
+    // The name as typed into the name field, in the folder shown.
+    static void Type(TSavePictureDialog& dialog, const std::filesystem::path& folder,
+                     const std::string& typed) {
+        dialog.setDirectory(QString::fromStdString(folder.string()));
         auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-        name->setText(QString::fromStdString(path.filename().string()));
+        name->setText(QString::fromStdString(typed));
         QTest::keyClick(name, Qt::Key_Return);
     }
 
+    // Answers the replace question when it comes; notes its text.
+    void AnswerReplace(QMessageBox::StandardButton answer) {
+        QTimer::singleShot(0, [this, answer] {
+            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!question) {
+                AnswerReplace(answer); // the name is still being typed
+                return;
+            }
+            questions_ << question->text();
+            question->button(answer)->click();
+        });
+    }
+
     std::string Source() { return FileBytes(folder_ / "images" / "Kep1.jpg"); }
+    QStringList questions_;
     std::filesystem::path target_;
 };
 
@@ -100,11 +121,43 @@ TEST_F(SaveCopy, PickingAFileTypeKeepsTheName) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(target_), {}), 1);
 }
 
+TEST_F(SaveCopy, AsksBeforeReplacingAFileAlsoThroughAFolderClimbedOut) {
+    std::ofstream(target_ / "kep.jpg") << "old";
+    std::ofstream(target_ / "notes") << "notes";
+    std::filesystem::create_directories(target_ / "x.jpg");
+    bool stillOpen = false;
+    Save([&](TSavePictureDialog& dialog) {
+        AnswerReplace(QMessageBox::No);
+        Accept(dialog, target_ / "kep.jpg");
+        // "No" leaves the user in the dialog to choose another name.
+        stillOpen = QApplication::activeModalWidget() == &dialog;
+        dialog.reject();
+    });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(FileBytes(target_ / "kep.jpg"), "old");
+    EXPECT_EQ(questions_, QStringList({"kep.jpg már létezik.\nLecseréli?"}));
+
+    // The path the copy really takes is the one asked about and written.
+    Save([&](TSavePictureDialog& dialog) {
+        AnswerReplace(QMessageBox::Yes);
+        Type(dialog, target_, "x.jpg/../KEP.jpg");
+    });
+    EXPECT_EQ(questions_.size(), 2);
+    EXPECT_EQ(FileBytes(target_ / "kep.jpg"), Source());
+    // A folder named x.jpg that the path climbs out of gives no ".jpg" to the name.
+    Save([&](TSavePictureDialog& dialog) { Type(dialog, target_, "x.jpg/../notes"); });
+    EXPECT_EQ(FileBytes(target_ / "notes"), "notes");
+    EXPECT_EQ(FileBytes(target_ / "notes.jpg"), Source());
+    EXPECT_EQ(questions_.size(), 2);
+    EXPECT_TRUE(reports_.empty());
+}
+
 TEST_F(SaveCopy, ReplacesAnExistingFileAndRestoresTheCurrentDirectory) {
     std::ofstream(target_ / "kep.jpg") << "old";
     Save([&](TSavePictureDialog& dialog) {
         // Whatever moves the current directory while the dialog is up is undone.
         std::filesystem::current_path(target_);
+        AnswerReplace(QMessageBox::Yes);
         Accept(dialog, target_ / "kep.jpg");
     });
     EXPECT_EQ(FileBytes(target_ / "kep.jpg"), Source());

@@ -22,11 +22,12 @@ check_install() {
     rm -rf "$prefix"
     cmake --install "$build" --prefix "$prefix" >/dev/null
     local file
-    for file in bin/vendral bin/vendral-check bin/vendral-make; do
+    for file in bin/vendral bin/vendral-check bin/vendral-make bin/vendral-session; do
         [ -x "$prefix/$file" ] || fail "$file is not installed as a program"
     done
     for file in share/metainfo/$id.metainfo.xml share/man/man1/vendral.1 \
-        share/man/man1/vendral-check.1 share/man/man1/vendral-make.1; do
+        share/man/man1/vendral-check.1 share/man/man1/vendral-make.1 \
+        lib/systemd/user/vendral-kiosk.service; do
         [ -s "$prefix/$file" ] || fail "$file is not installed"
     done
     local size
@@ -104,7 +105,8 @@ check_deb() {
     for file in usr/bin/vendral usr/bin/vendral-check usr/bin/vendral-make \
         usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
         usr/share/icons/hicolor/48x48/apps/$id.png usr/share/man/man1/vendral.1 \
-        usr/share/vendral/demo/datas.dat; do
+        usr/share/vendral/demo/datas.dat usr/bin/vendral-session \
+        usr/lib/systemd/user/vendral-kiosk.service; do
         grep -qx "root/root ./$file" <<<"$files" || fail "the package lacks /$file (owned by root)"
     done
     [ "$(grep -c '^root/root ./usr/share/vendral/demo/images/.' <<<"$files")" = \
@@ -112,6 +114,11 @@ check_deb() {
     grep -v '^root/root ./usr/' <<<"$files" | grep -q . && fail "files outside /usr: $files"
     dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/applications/$id.desktop" |
         grep -qx 'Path=/usr/share/vendral/demo' || fail "the packed entry does not open /usr/share/vendral/demo"
+    local unit
+    unit=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/lib/systemd/user/vendral-kiosk.service)
+    grep -qx 'WorkingDirectory=/usr/share/vendral/demo' <<<"$unit" &&
+        grep -qx 'ExecStart=/usr/bin/vendral --kiosk' <<<"$unit" &&
+        grep -qx 'Type=notify' <<<"$unit" || fail "the kiosk unit does not run the packed viewer: $unit"
 }
 
 mkdir -p "$work"

@@ -1,9 +1,12 @@
+#include "bench/hostile/hostilefiles.h"
 #include "core/errors.h"
 #include "pictures/bitmap.h"
 #include "pictures/embeddedpicture.h"
 #include "pictures/jpegimage.h"
 #include "pictures/metafile.h"
+#include "pictures/metafileformat.h"
 #include "pictures/picture.h"
+#include "pictures/picturebounds.h"
 #include "tests/pictures/testpictures.h"
 
 #include <QBuffer>
@@ -132,6 +135,36 @@ TEST_F(PictureLoadTest, ClaimedSizesPastTheBoundAreRefused) {
     picture_.LoadFromFile("inside.jpg");
     EXPECT_EQ(picture_.Width(), 16000);
     EXPECT_EQ(picture_.Height(), 10000);
+}
+
+// Files built to cost work rather than memory: past the limits they are refused when they load,
+// naming the file and what it exceeds; a JPEG within the scan count whose scans still make too
+// much work is stopped while it decodes.
+TEST_F(PictureLoadTest, FilesBuiltToCostWorkAreRefused) {
+    folder_.Write("scans.jpg", ManyScanJpeg(64, 48, 150));
+    folder_.Write("lines.emf", ManyRecordEmf(MaxMetafileRecords + 1));
+    folder_.Write("lines.wmf", ManyRecordWmf(MaxMetafileRecords + 1));
+    folder_.Write("full.jpg", ClaimingJpeg(16000, 10000, true));
+    EXPECT_EQ(FailureOf<EInvalidGraphic>("scans.jpg"),
+              "Picture scans.jpg is too complex: 150 scans (at most 100)");
+    EXPECT_EQ(FailureOf<EInvalidGraphic>("lines.emf"),
+              "Picture lines.emf is too complex: 20001 records (at most 20000)");
+    EXPECT_EQ(FailureOf<EInvalidGraphic>("lines.wmf"),
+              "Picture lines.wmf is too complex: 20001 records (at most 20000)");
+    EXPECT_EQ(FailureOf<EInvalidGraphic>("full.jpg"),
+              "Picture full.jpg is too large: 16000 x 10000 pixels in several scans need 960 MB "
+              "to decode (at most 480 MB)");
+
+    folder_.Write("repeats.jpg", ManyScanJpeg(64, 48, 100));
+    picture_.LoadFromFile("repeats.jpg");
+    try {
+        picture_.Graphic()->ToImage();
+        ADD_FAILURE() << "decoded";
+    } catch (const EPictureTooComplex& refused) {
+        EXPECT_EQ(refused.Message(),
+                  "Picture repeats.jpg is too complex: its scans pass over the picture's "
+                  "coefficients more than 16 times");
+    }
 }
 
 TEST_F(PictureLoadTest, FifosAndDevicesAreNotOpened) {

@@ -1,9 +1,13 @@
 #include "core/errors.h"
+#include "pictures/jpegbitmaps.h"
+#include "pictures/jpegmemorybudget.h"
+#include "pictures/picturebounds.h"
 #include "shell/errorreport.h"
 #include "skin/timage.h"
 #include "tests/pictures/testpictures.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 
 #include <gtest/gtest.h>
@@ -179,6 +183,46 @@ TEST_F(ImageOnParentTest, NewPictureRepaintsButNeverResizesTheWidget) {
     const QImage shot = Shot();
     EXPECT_EQ(shot.pixel(2, 2), qRgb(255, 255, 255));
     EXPECT_EQ(shot.pixel(10, 10), Ground);
+}
+
+// A decode that cannot finish (held up here by the coefficient budget, as a huge progressive
+// photograph would be by its size) leaves the window answering: the paint shows the ground, a
+// click elsewhere runs, and the picture appears once its decode is done. A decode whose
+// picture is replaced goes with it.
+TEST_F(ImageOnParentTest, WindowAnswersWhileADecodeIsHeldUp) {
+    parent_.show();
+    JpegMemoryBudget::Lease everything = JpegMemoryBudget::Instance().Take(JpegMemoryLimit);
+    Load("first.jpg", MakeProgressiveJpeg(96, 64));
+    image_->setGeometry(0, 0, 96, 64);
+    image_->PrepareDrawing();
+    EXPECT_EQ(Shot().pixel(10, 10), Ground);
+
+    auto* other = new TImage(&parent_);
+    other->setGeometry(150, 100, 20, 20);
+    int clicks = 0;
+    other->OnClick = [&clicks] { ++clicks; };
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
+                      QPointF(other->mapToGlobal(QPoint(5, 5))), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5),
+                        QPointF(other->mapToGlobal(QPoint(5, 5))), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(other, &press);
+    QApplication::sendEvent(other, &release);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(image_->DecodeUnshown());
+
+    Load("second.jpg", MakeProgressiveJpeg(90, 60));
+    image_->PrepareDrawing();
+    EXPECT_EQ(LiveJpegDecodes(), 1) << "the first picture's decode went with it";
+    everything = {};
+    QElapsedTimer patience;
+    patience.start();
+    while (image_->DecodeUnshown() && patience.elapsed() < 30'000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    const QImage picture = image_->Picture().Graphic()->ToImage();
+    EXPECT_EQ(Shot().pixel(10, 10), picture.pixel(10, 10));
+    EXPECT_TRUE(reports_.empty());
 }
 
 } // namespace

@@ -1,0 +1,15 @@
+# Run by `cmake --install` (and by CPack): writes the kiosk's systemd user unit with the
+# program and the installed demo folder under the prefix of this install.
+foreach(kind DATADIR BINDIR)
+    if(IS_ABSOLUTE "${VENDRAL_${kind}}")
+        set(${kind} "${VENDRAL_${kind}}")
+    else()
+        set(${kind} "${CMAKE_INSTALL_PREFIX}/${VENDRAL_${kind}}")
+    endif()
+endforeach()
+set(VENDRAL_DEMO_DIR "${DATADIR}/vendral/demo")
+set(VENDRAL_BINDIR "${BINDIR}")
+string(MD5 destination "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+set(staged "${VENDRAL_UNIT_STAGING}/${destination}/vendral-kiosk.service")
+configure_file("${VENDRAL_UNIT_TEMPLATE}" "${staged}" @ONLY)
+file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/lib/systemd/user" TYPE FILE FILES "${staged}")

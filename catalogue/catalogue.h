@@ -1,8 +1,9 @@
 #pragma once
 // The catalogue: the fixed-capacity record store read from datas.dat, and the map from title
 // list rows to record numbers. Texts are code page 1250 bytes, stored and compared as read.
-// The folder also holds the frame its pictures are made to fit (pictureframe.h); the line
-// reader and the count rule are its own.
+// The folder also holds the frame its pictures are made to fit (pictureframe.h) and the names
+// and sizes of the pages a catalogue folder may bring in place of the built-in ones
+// (pagefiles.h); the line reader and the count rule are its own.
 
 #include <array>
 #include <cstdint>

@@ -12,6 +12,8 @@
 //   FileFormats   the process-wide list of formats by extension (the save dialog's filter)
 //   EncodeJpeg    writes an image as a JPEG file (tests, benchmarks and the artwork generator)
 //   UseScreenProfile  the X screen's colour profile, read once at start-up
+//   EncodeBmp24   writes one as a 24-bit BMP file (the artwork's backgrounds, a catalogue's own
+//                 backgrounds made bitmaps for their skins)
 //
 //
 // Inside, not for other folders: the BMP, ICO and metafile readers, the libjpeg reader and its
@@ -19,6 +21,7 @@
 // shared by identical files, the embedded picture form and the extension rule.
 
 #include "pictures/bitmap.h"
+#include "pictures/bmpencoder.h"
 #include "pictures/fileformats.h"
 #include "pictures/icon.h"
 #include "pictures/jpegencoder.h"

@@ -1,7 +1,7 @@
 #pragma once
-// The description of the selected entry: its third line as the heading and the built-in page
-// of its record number. While it is open an unseen button holds the keyboard focus, so keys
-// typed meanwhile do nothing.
+// The description of the selected entry: its third line as the heading and the page of its
+// record number, the catalogue folder's own (any record up to 40) or else the built-in one. While
+// it is open an unseen button holds the keyboard focus, so keys typed meanwhile do nothing.
 
 #include "skin/tform.h"
 
@@ -30,6 +30,8 @@ public:
 
     // Page k (1 … 15).
     TImage& Page(int k) const { return *pages_.at(k - 1); }
+    // Shows the catalogue folder's own page of the record, when it has one.
+    TImage& OwnPage() const { return *ownPage_; }
 
 protected:
     void FormShow() override;
@@ -40,4 +42,5 @@ private:
     TLabel& Label1;
     TButton& Button1;
     std::array<TImage*, PageCount> pages_{};
+    TImage* ownPage_ = nullptr;
 };

@@ -9,4 +9,8 @@ public:
     TForm6();
 
     void Image1Click();
+
+protected:
+    // The catalogue folder's own background, when it brings one.
+    void FormShow() override;
 };

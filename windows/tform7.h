@@ -9,4 +9,8 @@ public:
     TForm7();
 
     void Image2Click();
+
+protected:
+    // The catalogue folder's own background, when it brings one.
+    void FormShow() override;
 };

@@ -1,5 +1,7 @@
 #include "windows/tform8.h"
 
+#include "windows/ownpages.h"
+
 #include "pictures/pictures.h"
 #include "skin/skin.h"
 
@@ -15,6 +17,11 @@ TForm8::TForm8()
                                           {"okClick", &TForm8::okClick},
                                           {"nextClick", &TForm8::nextClick}})),
       Image1(Controls().Get<TImage>("Image1")), Image2(Controls().Get<TImage>("Image2")) {}
+
+void TForm8::FormShow() {
+    LoadOwnPage({PageKind::Introduction, 1}, Image1.Picture());
+    LoadOwnPage({PageKind::Introduction, 2}, Image2.Picture());
+}
 
 void TForm8::prevClick() {
     Image2.move(PageOutOfView, Image2.y());

@@ -15,6 +15,10 @@ public:
     void okClick();
     void nextClick();
 
+protected:
+    // The catalogue folder's own pages, when it brings them.
+    void FormShow() override;
+
 private:
     TImage& Image1;
     TImage& Image2;

@@ -92,6 +92,22 @@ TEST(VendralMake, DemoSourceBuildsTheDemoAndImportBuildsItBack) {
     for (const char* face : {"radioon.jpg", "activearrowleft.jpg", "inactivearrowright.jpg"})
         EXPECT_EQ(ReadBytes(temp / ("demo/" + std::string(face))),
                   ReadBytes(Root + "/demo/" + face));
+    // The demo shows the built-in pages; the second sample brings every page of its own.
+    EXPECT_FALSE(fs::exists(temp / "demo/pages"));
+    ASSERT_EQ(Make("build --quiet " + Root + "/demo-own-source " + temp / "own").exitCode, 0);
+    EXPECT_EQ(ReadBytes(temp / "own/datas.dat"), ReadBytes(Root + "/demo-own/datas.dat"));
+    // Set text may come out a shade different where the font renderer differs, so the pages
+    // are compared as pictures: the same size, and nearly every pixel the same.
+    for (const auto& file : fs::directory_iterator(Root + "/demo-own/pages")) {
+        const Decoded made =
+            Decode(ReadBytes(temp / ("own/pages/" + file.path().filename().string())));
+        const Decoded shipped = Decode(ReadBytes(file.path().string()));
+        ASSERT_EQ(made.rgb.size(), shipped.rgb.size()) << file.path();
+        std::size_t differ = 0;
+        for (std::size_t i = 0; i < made.rgb.size(); ++i)
+            differ += std::abs(made.rgb[i] - shipped.rgb[i]) > 24;
+        EXPECT_LT(differ, made.rgb.size() / 200) << file.path();
+    }
 
     // A catalogue made by hand comes back byte for byte after import and build.
     ASSERT_EQ(Make("import --quiet " + Root + "/demo " + temp / "source").exitCode, 0);
@@ -263,4 +279,163 @@ TEST(VendralMake, ConvertsTaggedPhotographsToSrgbAndKeepsCopiesTagged) {
                   3);
     }
     EXPECT_EQ(ReadBytes(temp / "out/images/fits.jpg"), std::string(fits.begin(), fits.end()));
+}
+
+namespace {
+
+struct Ink {
+    int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1; // right, bottom exclusive
+    int count = 0;
+};
+
+// Pixels inside [x0, x1) x [y0, y1) that stand clearly off the ground colour.
+Ink FindInk(const Decoded& page, int x0, int y0, int x1, int y1, const std::uint8_t ground[3]) {
+    Ink ink;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            const std::uint8_t* p = page.At(x, y);
+            int off = 0;
+            for (int c = 0; c < 3; ++c)
+                off = std::max(off, std::abs(p[c] - ground[c]));
+            if (off <= 40)
+                continue;
+            ++ink.count;
+            ink.left = std::min(ink.left, x), ink.right = std::max(ink.right, x + 1);
+            ink.top = std::min(ink.top, y), ink.bottom = std::max(ink.bottom, y + 1);
+        }
+    return ink;
+}
+
+const std::uint8_t PageColour[3] = {235, 218, 195}, PanelColour[3] = {235, 218, 194},
+                   AboutColour[3] = {240, 224, 199};
+
+std::string Words(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += i % 7 == 6 ? "szárnyasoltárok " : "a kép ";
+    return text;
+}
+
+std::string PagesSource() {
+    return "collection: Városi Képtár\n"
+           "sponsor: A Városi Alap támogatásával\n"
+           "splash photograph: hall.jpg\n"
+           "introduction: Első oldal\n  " +
+           Words(60) + "\n\n  " + Words(30) +
+           "\n"
+           "introduction: Második oldal\n  " +
+           Words(40) +
+           "\n"
+           "credits: Munkatársak\n  Kiss Anna\n  Nagy Béla\n\n  Támogató\n  Városi Alap\n"
+           "entry: Első\nplace: Kassa\ntime: 1500\npicture: a.jpg\n"
+           "description: " +
+           Words(40) + "\n  " + Words(40) + "\n\n  " + Words(20) +
+           "\ninitials: K. A.\n"
+           "entry: Második\nplace: Lőcse\ntime: 1510\npicture: a.jpg\n";
+}
+
+} // namespace
+
+TEST(VendralMakePages, EveryTextBecomesItsPageInItsAreaAndImportKeepsThePages) {
+    TempFolder temp;
+    temp.Write("src/images/a.jpg", Photograph(40, 30));
+    temp.Write("src/images/hall.jpg", Photograph(1200, 600)); // wider than the frame: cut
+    temp.Write("src/catalogue.txt", PagesSource());
+    const ToolRun build = Make("build --quiet " + temp / "src" + " " + temp / "out");
+    ASSERT_EQ(build.exitCode, 0) << build.output;
+
+    struct Expected {
+        const char* name;
+        int width, height;
+    };
+    for (const Expected& page : {Expected{"description-1", 715, 415},
+                                 {"description-2", 715, 415},
+                                 {"introduction-1", 713, 409},
+                                 {"introduction-2", 721, 369},
+                                 {"splash", 800, 653},
+                                 {"about", 698, 480}}) {
+        const Decoded made =
+            Decode(ReadBytes(temp / ("out/pages/" + std::string(page.name) + ".jpg")));
+        EXPECT_EQ(made.width, page.width) << page.name;
+        EXPECT_EQ(made.height, page.height) << page.name;
+    }
+
+    // Justified text runs from margin to margin, and stays clear of the foot the window cuts.
+    for (const char* name : {"description-1", "introduction-1"}) {
+        const Decoded page = Decode(ReadBytes(temp / ("out/pages/" + std::string(name) + ".jpg")));
+        ASSERT_GT(page.width, 0) << name;
+        const Ink ink = FindInk(page, 0, 0, page.width, page.height, PageColour);
+        EXPECT_NEAR(ink.left, 24, 3) << name;
+        EXPECT_NEAR(ink.right, page.width - 24, 3) << name;
+        EXPECT_NEAR(ink.top, 14, 4) << name;
+        EXPECT_LE(ink.bottom, page.height - 14) << name;
+    }
+
+    const Decoded splash = Decode(ReadBytes(temp / "out/pages/splash.jpg"));
+    ASSERT_EQ(splash.width, 800);
+    // The title fills its area's height, centred, and nothing lies around it.
+    const Ink title = FindInk(splash, 62, 61, 562, 93, PanelColour);
+    EXPECT_NEAR(title.top, 65, 2);
+    EXPECT_NEAR(title.bottom, 89, 2);
+    EXPECT_NEAR(title.left - 66, 558 - title.right, 3);
+    const Ink sponsor = FindInk(splash, 113, 490, 499, 640, PanelColour);
+    EXPECT_GE(sponsor.top, 557);
+    EXPECT_LE(sponsor.bottom, 611);
+    EXPECT_NEAR(sponsor.left - 117, 495 - sponsor.right, 3);
+    // The photograph is cut to the frame's shape: its red quarter keeps to the top left.
+    EXPECT_GT(splash.At(70, 164)[0], 180);
+    EXPECT_LT(splash.At(550, 481)[0], 80);
+
+    const Decoded about = Decode(ReadBytes(temp / "out/pages/about.jpg"));
+    ASSERT_EQ(about.width, 698);
+    const Ink credits = FindInk(about, 14, 16, 684, 430, AboutColour);
+    EXPECT_GT(credits.count, 100);
+    EXPECT_GE(credits.left, 59);
+    EXPECT_GE(credits.top, 47);
+    EXPECT_LE(credits.bottom, 408);
+    EXPECT_NEAR(about.At(320, 438)[0], 217, 10); // the OK face its click area lies on
+
+    EXPECT_EQ(RunTool(std::string(VENDRAL_CHECK) + " " + temp / "out" + " >/dev/null").exitCode, 0);
+
+    // A page cannot be read back into words: import keeps the pictures, and says so.
+    const ToolRun import = Make("import --quiet " + temp / "out" + " " + temp / "back");
+    ASSERT_EQ(import.exitCode, 0) << import.output;
+    EXPECT_NE(import.output.find("cannot be turned back into text"), std::string::npos);
+    EXPECT_NE(ReadBytes(temp / "back/catalogue.txt").find("page picture: description-1.jpg\n"),
+              std::string::npos);
+    const ToolRun again = Make("build --quiet " + temp / "back" + " " + temp / "again");
+    ASSERT_EQ(again.exitCode, 0) << again.output;
+    EXPECT_EQ(ReadBytes(temp / "again/datas.dat"), ReadBytes(temp / "out/datas.dat"));
+    int pages = 0;
+    for (const auto& file : fs::directory_iterator(temp / "out/pages")) {
+        const std::string name = file.path().filename().string();
+        EXPECT_EQ(ReadBytes(temp / ("again/pages/" + name)), ReadBytes(file.path().string()))
+            << name;
+        ++pages;
+    }
+    EXPECT_EQ(pages, 6);
+}
+
+TEST(VendralMakePages, RefusesTextsThatDoNotFitOrThatTheFontLacksWithTheirLines) {
+    TempFolder temp;
+    temp.Write("src/images/a.jpg", Photograph(40, 30));
+    temp.Write("src/pages/splash.jpg", Photograph(640, 480));
+    temp.Write("src/catalogue.txt",
+               "page picture: splash.jpg\n"                              // 1: not the splash's size
+               "page picture: notes.jpg\n"                               // 2: no such page
+               "credits: Munkatársak\n  Kiss 漢 Anna\n"                  // 3: not in the font
+               "entry: Első\nplace: Kassa\ntime: 1500\npicture: a.jpg\n" // 5..8
+               "description: " +
+                   Words(2000) + "\n"); // 9: far too long
+    const ToolRun run = Make("build " + temp / "src" + " " + temp / "out");
+    EXPECT_EQ(run.exitCode, 1);
+    const std::string file = temp / "src/catalogue.txt";
+    for (const std::string line :
+         {":1: pages/splash.jpg cannot be the page: is 640 x 480 pixels; the window's "
+          "background must be 800 x 653",
+          ":2: \"notes.jpg\" is not the name of a page", ":3: the credits text holds",
+          ":9: the description of entry 1 does not fit its page"})
+        EXPECT_NE(run.output.find(file + line), std::string::npos) << line << "\n" << run.output;
+    EXPECT_NE(run.output.find("(U+6F22), which the pages' font"), std::string::npos);
+    EXPECT_FALSE(fs::exists(temp / "out"));
 }

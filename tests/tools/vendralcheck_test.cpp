@@ -47,7 +47,7 @@ TEST_F(VendralCheckTest, CompleteFolderPassesWithJsonOfEveryEntry) {
         "\"colour_spaces\": [{\"file\": \"images/sub\\\\Kép.JPG\", "
         "\"colour_space\": \"not a readable JPEG\"}, {\"file\": \"images/B.jpg\", "
         "\"colour_space\": \"not a readable JPEG\"}], "
-        "\"error\": null, \"missing_files\": []}\n");
+        "\"error\": null, \"missing_files\": [], \"pages\": [], \"other_page_files\": []}\n");
 }
 
 TEST_F(VendralCheckTest, MissingFilesAreListedOnceWithExitCodeOne) {
@@ -64,7 +64,7 @@ TEST_F(VendralCheckTest, MissingFilesAreListedOnceWithExitCodeOne) {
               std::string::npos)
         << run.output;
     EXPECT_NE(Json().find("\"missing_files\": [\"images/gone.jpg\", \"images/folder.jpg\", "
-                          "\"radiooff.jpg\"]}"),
+                          "\"radiooff.jpg\"]"),
               std::string::npos);
 }
 
@@ -99,3 +99,43 @@ TEST_F(VendralCheckTest, BadUsageIsItsOwnExitCode) {
 }
 
 } // namespace
+
+namespace {
+
+// Only the frame header matters to the check: the start of a baseline JPEG of that size.
+std::string JpegFrame(int width, int height) {
+    return std::string("\xFF\xD8\xFF\xE0\x00\x04xx\xFF\xC0\x00\x11\x08", 13) + char(height >> 8) +
+           char(height & 0xFF) + char(width >> 8) + char(width & 0xFF) + std::string(12, '\x01');
+}
+
+} // namespace
+
+TEST_F(VendralCheckTest, PagesAreListedAndOneOfTheWrongSizeIsFlagged) {
+    WriteFaces();
+    folder.Write("images/a.jpg", "jpeg");
+    folder.Write("datas.dat", "1\r\n" + Entry({.pictures = {"a.jpg"}}));
+    EXPECT_NE(Check("'" + folder.Path() + "'").output.find("Pages: none of its own"),
+              std::string::npos);
+
+    folder.Write("pages/Description-3.JPG", JpegFrame(715, 415));
+    folder.Write("pages/introduction-2.jpg", JpegFrame(730, 369)); // wider than its box
+    folder.Write("pages/splash.jpg", JpegFrame(640, 480));         // not the window's shape
+    folder.Write("pages/about.jpg", "not a picture");
+    folder.Write("pages/description-41.jpg", JpegFrame(715, 415)); // no such record
+    const ToolRun run = Check("'" + folder.Path() + "'");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.output.find("Pages: 4 of its own (the viewer shows its built-in page for any "
+                              "other)\n  pages/Description-3.JPG  715 x 415\n"
+                              "  pages/introduction-2.jpg  730 x 369  PROBLEM: is 730 x 369 "
+                              "pixels; the window shows 721 x 369 of it and cuts the rest\n"
+                              "  pages/splash.jpg  640 x 480  PROBLEM: is 640 x 480 pixels; the "
+                              "window's background must be 800 x 653"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("  pages/about.jpg  PROBLEM: is not a JPEG"), std::string::npos);
+    EXPECT_NE(run.output.find("  pages/description-41.jpg  (not a page the viewer reads)"),
+              std::string::npos);
+    EXPECT_NE(Json().find("{\"name\": \"pages/Description-3.JPG\", \"width\": 715, "
+                          "\"height\": 415, \"problem\": null}"),
+              std::string::npos);
+}

@@ -1,5 +1,8 @@
 #include "catalogue/catalogue.h"
+#include "core/files.h"
+#include "pictures/pictures.h"
 #include "skin/skin.h"
+#include "tests/core/tempfolder.h"
 #include "tests/skin/xdotool.h"
 #include "tests/windows/windowstesting.h"
 #include "windows/tform2.h"
@@ -85,6 +88,29 @@ TEST(Splash, APressOutsideThePhotographDragsInsteadOfClosing) {
         EXPECT_EQ(OnScreen(splash), origin + QPoint(-50, -40));
         ClickAt(OnScreen(splash) + QPoint(300, 300)); // the photograph
     });
+    EXPECT_FALSE(run.leftOpen);
+}
+
+TEST(Splash, ACatalogueFoldersOwnBackgroundKeepsTheShapeTheDragAndTheClickArea) {
+    TempFolder folder;
+    std::vector<std::uint8_t> grey(800 * 653 * 3, 90);
+    const auto jpeg = EncodeJpeg(grey.data(), 800, 653, false, 90);
+    folder.Write("pages/splash.jpg", std::string(jpeg.begin(), jpeg.end()));
+    const std::string started = files::CurrentDirectory();
+    ASSERT_TRUE(files::SetCurrentDirectory(folder.Path()));
+    TForm6 splash;
+    const ModalRun run = RunModal(splash, [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+        const QPoint origin = OnScreen(splash);
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        EXPECT_EQ(QColor(screen.pixel(origin + QPoint(30, 30))).red(), 90);
+        // Column 0 of the background is cut away by the window's shape.
+        EXPECT_EQ(screen.pixel(origin + QPoint(0, 30)), qRgb(0, 0, 0));
+        Drag(origin + QPoint(700, 600), origin + QPoint(650, 560));
+        EXPECT_EQ(OnScreen(splash), origin + QPoint(-50, -40));
+        ClickAt(OnScreen(splash) + QPoint(300, 300)); // the photograph's place
+    });
+    files::SetCurrentDirectory(started);
     EXPECT_FALSE(run.leftOpen);
 }
 

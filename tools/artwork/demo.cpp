@@ -2,7 +2,7 @@
 
 #include "core/cp1250.h"
 #include "tools/artwork/democontent.h"
-#include "tools/artwork/faces.h"
+#include "tools/artwork/faceimages.h"
 #include "tools/artwork/output.h"
 #include "tools/artwork/paintings.h"
 #include "tools/artwork/palette.h"

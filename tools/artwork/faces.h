@@ -32,8 +32,3 @@ void PaintChevron(QPainter& painter, const QRect& box, bool pointsLeft, const QC
 // A radio button whose ring fills `area` (19 x 20 on the main window).
 void PaintRadio(QPainter& painter, const QRectF& area, bool selected);
 void PaintTriangle(QPainter& painter, const QRect& box, bool pointsLeft, const QColor& colour);
-
-// The face pictures, at their control sizes.
-// ring: where the ring lies in the 24 x 24 picture.
-QImage RadioFace(bool selected, const QRectF& ring);
-QImage ChevronFace(bool pointsLeft, bool active, const QColor& ground);

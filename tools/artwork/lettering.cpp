@@ -31,11 +31,17 @@ QRectF InkArea(const QRectF& area) {
 
 } // namespace
 
-bool LoadArtworkFonts() {
+QString ArtworkFontFile(Face face) {
     const QString dir = FontDirectory();
+    if (dir.isEmpty())
+        return {};
+    return dir + (face == Face::Italic ? "/EBGaramond12-Italic.otf" : "/EBGaramond12-Regular.otf");
+}
+
+bool LoadArtworkFonts() {
     bool any = false;
-    for (const char* file : {"EBGaramond12-Regular.otf", "EBGaramond12-Italic.otf"}) {
-        const int id = QFontDatabase::addApplicationFont(dir + '/' + file);
+    for (const Face face : {Face::Regular, Face::Italic}) {
+        const int id = QFontDatabase::addApplicationFont(ArtworkFontFile(face));
         const QStringList names = QFontDatabase::applicationFontFamilies(id);
         if (id >= 0 && !names.isEmpty()) {
             family = names.first();

@@ -18,6 +18,8 @@ enum class Face { Regular, Italic };
 
 // Registers the font files; false when none was found.
 bool LoadArtworkFonts();
+// The font file of the face, "" when the font is not installed.
+QString ArtworkFontFile(Face face);
 QFont SerifFont(Face face, qreal pixelSize, bool smallCaps = false);
 
 // The outline of the text at the font's size with `tracking` pixels between letters.

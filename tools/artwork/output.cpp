@@ -1,6 +1,5 @@
 #include "tools/artwork/output.h"
 
-#include "tools/artwork/bmpfile.h"
 #include "tools/artwork/picfile.h"
 
 #include "pictures/pictures.h"

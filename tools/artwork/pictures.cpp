@@ -1,6 +1,7 @@
 #include "tools/artwork/pictures.h"
 
 #include "tools/artwork/backgrounds.h"
+#include "tools/artwork/faceimages.h"
 #include "tools/artwork/faces.h"
 #include "tools/artwork/layout.h"
 #include "tools/artwork/output.h"

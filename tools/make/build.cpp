@@ -80,6 +80,27 @@ std::string WritePictures(const BuildPlan& plan, const std::string& folder, bool
     return {};
 }
 
+std::string WritePages(const PagesPlan& pages, const std::string& folder) {
+    if (pages.pages.empty())
+        return {};
+    const std::string pagesFolder = folder + "/" + PageFolder;
+    std::error_code error;
+    if (!std::filesystem::create_directory(pagesFolder, error))
+        return "cannot create " + pagesFolder + ": " + error.message();
+    for (const PageJob& job : pages.pages) {
+        const std::string target = pagesFolder + "/" + PageFileName(job.page);
+        if (!job.source.empty()) {
+            if (const auto failure = files::CopyFileReplacing(job.source, target))
+                return "cannot copy " + job.source + ": " + *failure;
+        } else if (std::string why = WriteWholeFile(
+                       target, {reinterpret_cast<const char*>(job.jpeg.data()), job.jpeg.size()});
+                   !why.empty()) {
+            return why;
+        }
+    }
+    return {};
+}
+
 // The finished folder read back as the viewer and vendral-check read it.
 std::string Verify(const BuildPlan& plan, const std::string& folder) {
     const CheckResult check = CheckFolder(folder);
@@ -87,6 +108,8 @@ std::string Verify(const BuildPlan& plan, const std::string& folder) {
         return "the written catalogue does not load: " + *check.error;
     if (!check.missingFiles.empty())
         return "the written catalogue misses " + check.missingFiles.front();
+    if (check.pages.pages.size() != plan.pages.pages.size())
+        return "the written pages read back differently";
     const Catalogue& catalogue = *check.catalogue;
     if (catalogue.RecordCount != plan.entries.size())
         return "the written catalogue reads back with another entry count";
@@ -123,6 +146,8 @@ std::string WriteCatalogue(const BuildPlan& plan, const std::string& folder, boo
     if (!std::filesystem::create_directory(folder + "/images", error))
         return "cannot create " + folder + "/images: " + error.message();
     if (std::string why = WritePictures(plan, folder, quiet); !why.empty())
+        return why;
+    if (std::string why = WritePages(plan.pages, folder); !why.empty())
         return why;
     return Verify(plan, folder);
 }
@@ -180,6 +205,8 @@ int RunBuild(const CommandOptions& options) {
         std::printf("Wrote %s: %zu entries, %zu pictures (%td copied as they are, %td converted)\n",
                     options.to.c_str(), plan.entries.size(), plan.pictures.size(), copied,
                     std::ptrdiff_t(plan.pictures.size()) - copied);
+        if (const std::string pages = PagesSummary(plan.pages); !pages.empty())
+            std::printf("Pages of its own: %s\n", pages.c_str());
         NoteOverhangs(plan);
     }
     return Written;

@@ -24,7 +24,8 @@ std::string Plural(std::size_t count, const char* noun) {
 
 class Planner {
 public:
-    explicit Planner(const std::string& sourceFolder) : folder_(sourceFolder + "/") {}
+    explicit Planner(const std::string& sourceFolder)
+        : source_(sourceFolder), folder_(sourceFolder + "/") {}
 
     BuildPlan Plan(ParsedSource parsed) {
         plan_.problems = std::move(parsed.problems);
@@ -36,6 +37,7 @@ public:
         for (std::size_t k = 0; k < entries.size() && k < MaxRecords; ++k)
             PlanEntry(entries[k], int(k) + 1);
         PlanFaces();
+        plan_.pages = PlanPages(source_, parsed, plan_.entries, plan_.problems);
         return std::move(plan_);
     }
 
@@ -174,7 +176,7 @@ private:
         int line;
     };
 
-    std::string folder_;
+    std::string source_, folder_;
     BuildPlan plan_;
     std::map<std::string, Named> byOutputName_; // by the lower-cased output name
 };

@@ -2,6 +2,7 @@
 // Everything a build will write, worked out and checked before anything is written.
 
 #include "tools/make/cataloguetext.h"
+#include "tools/make/pageplan.h"
 #include "tools/make/picturefile.h"
 #include "tools/make/sourcefile.h"
 
@@ -25,6 +26,7 @@ struct BuildPlan {
     std::vector<CatalogueEntry> entries;
     std::vector<PictureJob> pictures; // each file once, however many entries name it
     std::vector<FaceJob> faces;
+    PagesPlan pages;
     std::vector<Problem> problems; // the parser's and the checks', by line
 };
 

@@ -12,6 +12,7 @@
 #include "tools/make/stagingfolder.h"
 #include "tools/make/writefile.h"
 #include "tools/vendral-check/check.h"
+#include "tools/vendral-check/pagecheck.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -54,7 +55,15 @@ public:
             if (IsFile(found))
                 copies_.push_back({*found, face});
         }
+        // A page is a picture: its words cannot be read back, so it stays a finished page.
+        for (const FoundPage& page : CheckPages(folder_).pages) {
+            const std::string name = PageFileName(page.page);
+            pages_.pagePictures.push_back({name, 0});
+            copies_.push_back({folder_ + page.name, std::string(SourcePageFolder) + "/" + name});
+        }
     }
+
+    const SourcePages& Pages() const { return pages_; }
 
     const std::vector<SourceEntry>& Entries() const { return entries_; }
     const std::vector<Copy>& Copies() const { return copies_; }
@@ -108,18 +117,21 @@ private:
     std::string folder_;
     int entry_ = 0;
     std::vector<SourceEntry> entries_;
+    SourcePages pages_;
     std::vector<Copy> copies_;
     std::map<std::string, bool> asIs_; // by picture name, once copied
     std::vector<Problem> problems_;
 };
 
 std::string WriteSourceFolder(const Importer& importer, const std::string& folder) {
-    if (std::string why =
-            WriteWholeFile(folder + "/" + SourceFileName, WriteSource(importer.Entries()));
+    if (std::string why = WriteWholeFile(folder + "/" + SourceFileName,
+                                         WriteSource(importer.Entries(), importer.Pages()));
         !why.empty())
         return why;
     std::error_code error;
     std::filesystem::create_directory(folder + "/" + SourcePictureFolder, error);
+    if (!importer.Pages().pagePictures.empty())
+        std::filesystem::create_directory(folder + "/" + SourcePageFolder, error);
     for (const Copy& copy : importer.Copies()) {
         if (const auto failure = files::CopyFileReplacing(copy.from, folder + "/" + copy.to))
             return "cannot copy " + copy.from + ": " + *failure;
@@ -190,6 +202,13 @@ int RunImport(const CommandOptions& options) {
                      "vendral-make: note: %s is not laid out as a build writes it (from line "
                      "%d on); a build keeps every entry but writes the usual layout\n",
                      datas.c_str(), different);
+    if (const std::size_t pages = importer.Pages().pagePictures.size(); pages > 0)
+        std::fprintf(stderr,
+                     "vendral-make: note: the %zu pages in %s/pages are pictures, whose words "
+                     "cannot be turned back into text; they are kept as \"page picture:\" lines "
+                     "and built unchanged. To change a page, replace its line with the texts it "
+                     "is to show (description:, introduction:, collection:, credits:)\n",
+                     pages, options.from.c_str());
     if (!options.quiet)
         std::printf("Wrote %s: %d entries, %zu files copied\n", options.to.c_str(),
                     int(catalogue->RecordCount), importer.Copies().size());

@@ -2,7 +2,7 @@
 
 #include "tools/make/commands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <string>
@@ -21,11 +21,22 @@ constexpr const char* Usage =
     "--force replaces an existing target folder; --quiet prints nothing but problems.\n"
     "Exit status: 0 written, 1 problems found, 2 bad arguments.\n";
 
+QtMessageHandler QtDefault = nullptr;
+
 } // namespace
 
 int main(int argc, char** argv) {
-    // Picture format plugins are found through the application object.
-    QCoreApplication application(argc, argv);
+    // Picture format plugins are found through the application object; setting the pages'
+    // text needs fonts, and so a (screenless) GUI application.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Where no login session made a runtime folder (cron, a root shell), Qt says so on every
+    // start; the tool uses none, so that remark would only hide the tool's own messages.
+    QtDefault = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (!message.startsWith(QLatin1String("QStandardPaths:")))
+                QtDefault(type, context, message);
+        });
+    QGuiApplication application(argc, argv);
     if (argc >= 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
         std::fputs(Usage, stdout);
         return Written;

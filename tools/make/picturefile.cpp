@@ -180,3 +180,25 @@ std::string WriteCataloguePicture(const std::string& source, const PictureFacts&
     return WriteJpeg(Upright(ScaledTo(decoded, stored), orientation), facts.jpegFacts.grayscale,
                      target);
 }
+
+std::string ReadUprightPicture(const std::string& source, const PictureFacts& facts, QSize cover,
+                               QImage& picture) {
+    if (!facts.jpeg) {
+        QImageReader reader(QString::fromStdString(source));
+        reader.setAutoTransform(true);
+        picture = Opaque(reader.read());
+        return picture.isNull() ? reader.errorString().toStdString() : std::string();
+    }
+    const files::ReadResult file = files::ReadWholeFile(source, MaxPictureFileBytes);
+    if (file.error != 0)
+        return std::strerror(file.error);
+    const int orientation = facts.jpegFacts.orientation;
+    const QSize stored = Transposed(cover, orientation);
+    const int eighths = ScaleEighths(facts.jpegFacts, stored.width(), stored.height());
+    QImage decoded;
+    if (std::string why = DecodeJpegScaled(file.bytes, facts.jpegFacts, eighths, decoded);
+        !why.empty())
+        return why;
+    picture = Upright(decoded, orientation);
+    return {};
+}

@@ -5,6 +5,7 @@
 #include "catalogue/pictureframe.h"
 #include "tools/make/jpegsource.h"
 
+#include <QImage>
 #include <QSize>
 
 #include <string>
@@ -28,6 +29,10 @@ std::string ProbePicture(const std::string& path, PictureFacts& facts);
 std::string WhyNotAsIs(const PictureFacts& facts);
 // True when the file can go into the catalogue byte for byte and already fits.
 bool CopiesAsItIs(const PictureFacts& facts);
+
+// The picture upright and opaque, decoded no smaller than needed to cover `cover`; "" or why not.
+std::string ReadUprightPicture(const std::string& source, const PictureFacts& facts, QSize cover,
+                               QImage& picture);
 
 // Writes target as a baseline JPEG that fits the frame: a copy when CopiesAsItIs (or, with
 // asIs, whenever WhyNotAsIs allows), which keeps any embedded profile, otherwise decoded into

@@ -68,11 +68,12 @@ CheckResult CheckFolder(const std::string& folder) {
         if (!IsThere(prefix + face))
             NoteMissing(result.missingFiles, face);
     }
+    result.pages = CheckPages(prefix);
     return result;
 }
 
 int ExitCode(const CheckResult& result) {
     if (result.error)
         return 2;
-    return result.missingFiles.empty() ? 0 : 1;
+    return result.missingFiles.empty() && !result.pages.Problems() ? 0 : 1;
 }

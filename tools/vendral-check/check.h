@@ -3,6 +3,7 @@
 // error the viewer would report, and the picture and face files the viewer could not open.
 
 #include "catalogue/catalogue.h"
+#include "tools/vendral-check/pagecheck.h"
 
 #include <memory>
 #include <optional>
@@ -17,6 +18,7 @@ struct CheckResult {
     // Every picture found, first seen first, with its colour space as the viewer takes it
     // ("untagged", "sRGB", "Adobe RGB (1998)", ..., "profile not usable").
     std::vector<std::pair<std::string, std::string>> colourSpaces;
+    PagesCheck pages;                      // the folder's own pages, if any
 };
 
 // The faces the main window loads from its start directory.
@@ -27,6 +29,6 @@ inline constexpr const char* FaceFiles[] = {
 
 CheckResult CheckFolder(const std::string& folder);
 
-// 0 when the catalogue loads and every file is there, 1 when files are missing, 2 when the
-// catalogue does not load.
+// 0 when the catalogue loads and every file is there, 1 when files are missing or a page does
+// not suit its window, 2 when the catalogue does not load.
 int ExitCode(const CheckResult& result);

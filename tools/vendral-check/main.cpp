@@ -18,8 +18,11 @@ constexpr const char* Usage =
     "error the viewer would show, and lists the pictures under DIR/images and the face files\n"
     "in DIR that cannot be found, and names the colour space of each picture found (untagged,\n"
     "sRGB, Adobe RGB (1998), ..., or \"profile not usable\"). After an error the entries are\n"
-    "those the store holds, the last one as far as it was read.\n"
-    "Exit status: 0 all well, 1 files missing, 2 the catalogue does not load, 3 bad usage.\n";
+    "those the store holds, the last one as far as it was read. Then it lists the pages\n"
+    "DIR/pages brings in place of the built-in ones, and flags a page of a size its window\n"
+    "cannot use.\n"
+    "Exit status: 0 all well, 1 files missing or a page of the wrong size, 2 the catalogue\n"
+    "does not load, 3 bad usage.\n";
 
 constexpr int CatalogueFails = 2;
 constexpr int BadUsage = 3;

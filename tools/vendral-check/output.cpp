@@ -50,6 +50,41 @@ void AppendEntry(std::string& out, const CatalogueRecord& record, int number) {
         out += "     " + Shown(record.Picture(i)) + "\n";
 }
 
+std::string SizeText(PageSize size) {
+    return std::to_string(size.width) + " x " + std::to_string(size.height);
+}
+
+void AppendPages(std::string& out, const PagesCheck& pages) {
+    if (pages.pages.empty() && pages.others.empty()) {
+        out += "\nPages: none of its own (the viewer shows its built-in pages)\n";
+        return;
+    }
+    out += "\nPages: " + std::to_string(pages.pages.size()) +
+           " of its own (the viewer shows its built-in page for any other)\n";
+    for (const FoundPage& page : pages.pages) {
+        out += "  " + page.name;
+        if (page.size.width > 0)
+            out += "  " + SizeText(page.size);
+        out += page.problem.empty() ? "\n" : "  PROBLEM: " + page.problem + "\n";
+    }
+    for (const std::string& other : pages.others)
+        out += "  " + other + "  (not a page the viewer reads)\n";
+}
+
+std::string JsonPages(const PagesCheck& pages) {
+    std::string out = JsonArray(int(pages.pages.size()), [&](int i) {
+        const FoundPage& page = pages.pages[std::size_t(i) - 1];
+        return "{\"name\": " + JsonString(page.name) +
+               ", \"width\": " + std::to_string(page.size.width) +
+               ", \"height\": " + std::to_string(page.size.height) + ", \"problem\": " +
+               (page.problem.empty() ? std::string("null") : JsonString(page.problem)) + "}";
+    });
+    out += ", \"other_page_files\": " + JsonArray(int(pages.others.size()), [&](int i) {
+               return JsonString(pages.others[std::size_t(i) - 1]);
+           });
+    return out;
+}
+
 } // namespace
 
 std::string JsonString(std::string_view utf8) {
@@ -105,6 +140,7 @@ std::string TextReport(const CheckResult& result) {
         for (const std::string& name : result.missingFiles)
             out += "  " + name + "\n";
     }
+    AppendPages(out, result.pages);
     return out;
 }
 
@@ -123,5 +159,6 @@ std::string JsonReport(const CheckResult& result) {
     out += ", \"missing_files\": " +
            JsonArray(static_cast<int>(result.missingFiles.size()),
                      [&](int i) { return JsonString(result.missingFiles[i - 1]); });
+    out += ", \"pages\": " + JsonPages(result.pages);
     return out + "}\n";
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Writes the backgrounds as the window descriptions carry them: 24-bit device-independent
+// Writes pictures as BMP files, the form the window backgrounds take: 24-bit device-independent
 // bitmaps, bottom-up, no colour table, 72 dpi.
 
 #include <cstdint>

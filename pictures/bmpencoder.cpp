@@ -1,4 +1,4 @@
-#include "tools/artwork/bmpfile.h"
+#include "pictures/bmpencoder.h"
 
 #include <cstddef>
 

@@ -1,0 +1,38 @@
+#pragma once
+// The pages a catalogue folder may bring in its pages/ folder in place of the pictures built
+// into the viewer: a description page for each record, the two introduction pages, and the
+// whole backgrounds of the splash and the about window. Each is a JPEG named by what it is.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr const char* PageFolder = "pages";
+
+enum class PageKind { Description, Introduction, Splash, About };
+
+struct PageFile {
+    PageKind kind = PageKind::Splash;
+    int number = 0; // the record (1 to 40) of a description, the page (1 or 2) of the introduction
+    bool operator==(const PageFile&) const = default;
+};
+
+struct PageSize {
+    int width = 0, height = 0;
+    bool operator==(const PageSize&) const = default;
+};
+
+// "description-3.jpg", without the folder.
+std::string PageFileName(PageFile page);
+// The page a name in pages/ stands for, letter case aside; nullopt for any other name.
+std::optional<PageFile> PageFromFileName(std::string_view name);
+// Every page a folder can bring: descriptions 1 to 40, introduction 1 and 2, splash, about.
+std::vector<PageFile> AllPages();
+
+// The size the window shows. A background must have exactly this size, since the window's
+// shape and click areas lie on it; a text page larger than its box is cut at the box.
+PageSize PageBox(PageFile page);
+bool IsBackground(PageFile page);
+// "" when a picture of `size` suits its window, otherwise why not.
+std::string PageSizeProblem(PageFile page, PageSize size);

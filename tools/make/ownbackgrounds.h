@@ -1,0 +1,18 @@
+#pragma once
+// A catalogue's own splash and about backgrounds, painted as the built-in ones are: the same
+// grounds, faces and lettering, with the collection's words in place of the demo's. Each
+// throws std::runtime_error when its text cannot be set readably in its area.
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// photograph: what shows in the photograph's place, already of its size (SplashPhotoSize).
+QImage PaintOwnSplash(const QString& title, const QStringList& sponsorLines,
+                      const QImage& photograph);
+QSize SplashPhotoSize();
+// The builder's default photograph: the exhibition hall of the built-in splash.
+QImage DefaultSplashPhoto();
+
+// groups: each a heading line followed by its lines, "\n" between them.
+QImage PaintOwnAbout(const QStringList& groups);

@@ -18,7 +18,7 @@ struct CheckResult {
     // Every picture found, first seen first, with its colour space as the viewer takes it
     // ("untagged", "sRGB", "Adobe RGB (1998)", ..., "profile not usable").
     std::vector<std::pair<std::string, std::string>> colourSpaces;
-    PagesCheck pages;                      // the folder's own pages, if any
+    PagesCheck pages; // the folder's own pages, if any
 };
 
 // The faces the main window loads from its start directory.

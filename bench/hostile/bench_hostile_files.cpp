@@ -45,7 +45,8 @@ double MillisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// Whether the main picture and the visible slots have what they draw: a JPEG its decode.
+// Whether the main picture and the visible slots have what they draw: a JPEG its decode, a
+// metafile its render.
 bool Settled(const ViewDriver& driver) {
     if (driver.Reports() > 0)
         return true;
@@ -54,7 +55,7 @@ bool Settled(const ViewDriver& driver) {
         shown.push_back(slot);
     for (const TImage* image : shown) {
         const auto* jpeg = dynamic_cast<const TJPEGImage*>(image->Picture().Graphic());
-        if (image->isVisible() && jpeg != nullptr && !jpeg->Decoded())
+        if (image->DecodeUnshown() || (image->isVisible() && jpeg != nullptr && !jpeg->Decoded()))
             return false;
     }
     return true;

@@ -92,6 +92,8 @@ constexpr PictureCase PictureCases[] = {
     {"wmf-million-records", "lines.wmf", "plain WMF of a million line records (10 MB)"},
     {"emf-20000-records", "lines20000.emf", "EMF of 20,000 line records, the limit"},
     {"wmf-20000-records", "lines20000.wmf", "plain WMF of 20,000 line records, the limit"},
+    {"wmf-tall-lines", "tall.wmf",
+     "plain WMF of 400 short lines and one reaching 32713 units up: 100 x 32813, 4 KB"},
     {"bmp-16384-1bit", "huge.bmp", "1-bit BMP of 16384 x 16384, all rows present (32 MB)"},
     {"bmp-16000x10000-1bit", "huge16000x10000.bmp",
      "1-bit BMP of 16000 x 10000, all rows present (20 MB), inside the bound"},
@@ -128,6 +130,8 @@ void WritePictureCase(const fs::path& images, const PictureCase& picture) {
         WriteFile(file, ManyRecordEmf(20'000));
     else if (name == "wmf-20000-records")
         WriteFile(file, ManyRecordWmf(20'000));
+    else if (name == "wmf-tall-lines")
+        WriteFile(file, TallLinesWmf());
     else if (name == "bmp-16384-1bit")
         WriteOneBitBmp(file, 16384, 16384);
     else if (name == "bmp-16000x10000-1bit")
@@ -243,6 +247,16 @@ std::vector<std::uint8_t> ManyRecordWmf(std::uint32_t records) {
     for (const unsigned word : {3u, 0u, 0u}) // end of file
         PutU16(out, word);
     return out;
+}
+
+std::vector<std::uint8_t> TallLinesWmf() {
+    std::vector<std::uint8_t> wmf = ManyRecordWmf(400);
+    // The header (18 bytes) and the window's extent (10) come first; record 235 is a line
+    // whose first parameter, y, is set to -32713.
+    const std::size_t y = 18 + 10 + 235 * 10 + 6;
+    wmf[y] = static_cast<std::uint8_t>(-32713 & 0xFF);
+    wmf[y + 1] = static_cast<std::uint8_t>((-32713 >> 8) & 0xFF);
+    return wmf;
 }
 
 void WriteOneBitBmp(const fs::path& file, int width, int height) {

@@ -22,6 +22,9 @@ std::vector<std::uint8_t> ManyScanJpeg(int width, int height, int scans);
 // an EMF of 16 bytes a record and a plain WMF of 10.
 std::vector<std::uint8_t> ManyRecordEmf(std::uint32_t records);
 std::vector<std::uint8_t> ManyRecordWmf(std::uint32_t records);
+// A plain WMF of a few hundred short lines and one far up, so its drawing is 100 x 32813 units:
+// a picture within the bounds that Qt's rasterizer takes a second to draw at its own size.
+std::vector<std::uint8_t> TallLinesWmf();
 
 // A 1-bit BMP file header claiming width x height with all its pixel rows present (zeros).
 void WriteOneBitBmp(const std::filesystem::path& file, int width, int height);

@@ -1,4 +1,5 @@
 #include "core/errors.h"
+#include "pictures/decodepool.h"
 #include "pictures/jpegbitmaps.h"
 #include "pictures/jpegmemorybudget.h"
 #include "pictures/picturebounds.h"
@@ -9,6 +10,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+
+#include <atomic>
+#include <future>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -222,6 +227,47 @@ TEST_F(ImageOnParentTest, WindowAnswersWhileADecodeIsHeldUp) {
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
     const QImage picture = image_->Picture().Graphic()->ToImage();
     EXPECT_EQ(Shot().pixel(10, 10), picture.pixel(10, 10));
+    EXPECT_TRUE(reports_.empty());
+}
+
+// A metafile's render waits here behind jobs holding every worker of the decode pool, as it
+// would behind a slow drawing: the paint does not wait for it, and a picture replaced meanwhile
+// takes its render along. Once the pool is free the new picture appears.
+TEST_F(ImageOnParentTest, MetafileRenderNeverHoldsThePaint) {
+    parent_.show();
+    std::promise<void> gate;
+    const std::shared_future<void> open = gate.get_future().share();
+    std::atomic<unsigned> held = 0;
+    const unsigned workers = DecodePool::Instance().Workers();
+    for (unsigned i = 0; i < workers; ++i)
+        DecodePool::Instance().Run([open, &held] {
+            ++held;
+            open.wait();
+            return 0;
+        });
+    while (held < workers)
+        std::this_thread::yield();
+
+    Load("first.wmf", MakeWmf(false));
+    image_->setGeometry(0, 0, 40, 20);
+    image_->PrepareDrawing();
+    EXPECT_EQ(Shot().pixel(5, 10), Ground);
+    EXPECT_TRUE(image_->DecodeUnshown());
+    EXPECT_FALSE(image_->Picture().Graphic()->DrawReady());
+
+    Load("second.emf", MakeEmf());
+    image_->PrepareDrawing();
+    EXPECT_EQ(Shot().pixel(5, 10), Ground);
+    gate.set_value();
+    QElapsedTimer patience;
+    patience.start();
+    while (image_->DecodeUnshown() && patience.elapsed() < 30'000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    EXPECT_FALSE(image_->DecodeUnshown());
+    const QImage shot = Shot();
+    EXPECT_EQ(shot.pixel(5, 10) & 0xF0F0F0, 0xF00000u) << std::hex << shot.pixel(5, 10);
+    EXPECT_EQ(shot.pixel(35, 10) & 0xF0F0F0, 0x0000F0u) << std::hex << shot.pixel(35, 10);
+    EXPECT_EQ(shot.pixel(45, 10), Ground);
     EXPECT_TRUE(reports_.empty());
 }
 

@@ -97,7 +97,8 @@ void TMetafile::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     width_ = width;
     height_ = height;
     enhanced_ = size->enhanced;
-    drawing_ = std::move(drawing);
+    drawing_.reset();
+    parsedAtLoad_ = std::move(drawing);
     source_ = std::move(source);
     drawn_ = QImage();
     part_ = QRect();
@@ -105,8 +106,21 @@ void TMetafile::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     preparedVisible_ = QRect();
 }
 
+QSvgRenderer& TMetafile::Renderer() {
+    if (!drawing_) {
+        if (parsedAtLoad_)
+            drawing_ = std::move(parsedAtLoad_);
+        else {
+            drawing_ = std::make_shared<QSvgRenderer>(source_->svg);
+            if (!source_->viewBox.isEmpty())
+                drawing_->setViewBox(source_->viewBox);
+        }
+    }
+    return *drawing_;
+}
+
 void TMetafile::Draw(QPainter& painter, const QRect& target) {
-    if (!drawing_ || target.isEmpty())
+    if (!source_ || target.isEmpty())
         return;
     // Qt SVG walks every element of the drawing at every paint, a noticeable wait for one of
     // thousands of records: a drawing of a window's size or less is kept as drawn.
@@ -118,14 +132,14 @@ void TMetafile::Draw(QPainter& painter, const QRect& target) {
                 throw EOutOfMemory();
             drawn_.fill(Qt::transparent);
             QPainter onDrawn(&drawn_);
-            drawing_->render(&onDrawn, QRectF(drawn_.rect()));
+            Renderer().render(&onDrawn, QRectF(drawn_.rect()));
         }
         painter.drawImage(target.topLeft(), drawn_);
         return;
     }
     painter.save();
     painter.setClipRect(target, Qt::IntersectClip);
-    drawing_->render(&painter, QRectF(target));
+    Renderer().render(&painter, QRectF(target));
     painter.restore();
 }
 
@@ -149,7 +163,8 @@ void TMetafile::PrepareDrawing(QSize target, QRect visible) {
 
 void TMetafile::StartRender(QSize target, QRect area) {
     AbandonRender();
-    render_ = StartMetafileRender(source_, target, area);
+    render_ = StartMetafileRender(source_, target, area, std::move(parsedAtLoad_));
+    parsedAtLoad_.reset();
 }
 
 bool TMetafile::DrawReady() const {
@@ -196,7 +211,7 @@ bool TMetafile::DrawWithin(QPainter& painter, const QRect& target, std::chrono::
 }
 
 QImage TMetafile::ToImage() {
-    if (!drawing_ || width_ <= 0 || height_ <= 0)
+    if (!source_ || width_ <= 0 || height_ <= 0)
         return {};
     const QRect area = part_.isEmpty() ? QRect(0, 0, width_, height_) : part_;
     if (render_ && render_->target == QSize(width_, height_) && render_->area == area) {
@@ -219,5 +234,6 @@ std::unique_ptr<TGraphic> TMetafile::Clone() const {
     std::unique_ptr<TMetafile> copy(new TMetafile(*this));
     copy->render_.reset();
     copy->renderShown_ = false;
+    copy->parsedAtLoad_.reset(); // one thread's alone
     return copy;
 }

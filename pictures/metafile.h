@@ -46,16 +46,19 @@ public:
 private:
     TMetafile(const TMetafile&) = default;
     void StartRender(QSize target, QRect area);
+    QSvgRenderer& Renderer();
     void AbandonRender();
 
     std::vector<std::uint8_t> bytes_;
     int width_ = 0;
     int height_ = 0;
     bool enhanced_ = false;
-    // Shared by copies: nothing changes them after the load. The renderer draws on the GUI
-    // thread only; a render on the pool parses the SVG again for itself.
-    std::shared_ptr<QSvgRenderer> drawing_;
+    // Shared by copies: nothing changes it after the load.
     std::shared_ptr<const MetafileDrawing> source_;
+    // The drawing parsed: on this thread, made at the first drawing here and shared by copies;
+    // the one parsed at the load goes to the first render on the pool, which parses no more.
+    std::shared_ptr<QSvgRenderer> drawing_;
+    std::shared_ptr<QSvgRenderer> parsedAtLoad_;
     QImage drawn_; // the last drawing of a target no larger than a window, at its size
     QRect part_;   // of the picture at its own size that ToImage draws; empty for all of it
     QSize preparedTarget_;

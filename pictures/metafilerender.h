@@ -14,6 +14,8 @@
 #include <QRectF>
 #include <QSize>
 
+class QSvgRenderer;
+
 // A metafile's drawing as converted: nothing changes it after the load.
 struct MetafileDrawing {
     QByteArray svg;
@@ -26,8 +28,9 @@ struct RenderedMetafile {
 };
 
 // The part area of the drawing scaled to a rectangle of target's size, into an image of
-// area's size.
-RenderedMetafile RenderMetafile(const MetafileDrawing& drawing, QSize target, QRect area);
+// area's size. parsed: the drawing already parsed, for this thread alone; null to parse it here.
+RenderedMetafile RenderMetafile(const MetafileDrawing& drawing, QSize target, QRect area,
+                                QSvgRenderer* parsed = nullptr);
 
 // A render asked for, queued, running or done. One whose picture was replaced before it
 // started is skipped; one already running finishes on its own data.
@@ -38,5 +41,7 @@ struct MetafileRender {
     std::shared_future<RenderedMetafile> result;
 };
 
+// parsed, when given, becomes the render's own: nobody else may use it any more.
 std::shared_ptr<MetafileRender> StartMetafileRender(std::shared_ptr<const MetafileDrawing> drawing,
-                                                    QSize target, QRect area);
+                                                    QSize target, QRect area,
+                                                    std::shared_ptr<QSvgRenderer> parsed = {});

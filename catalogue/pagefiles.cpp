@@ -41,6 +41,8 @@ std::string PageFileName(PageFile page) {
         return "splash.jpg";
     case PageKind::About:
         return "about.jpg";
+    case PageKind::Logo:
+        return "logo.jpg";
     }
     return {};
 }
@@ -55,6 +57,8 @@ std::optional<PageFile> PageFromFileName(std::string_view name) {
         return PageFile{PageKind::Splash, 0};
     if (stem == "about")
         return PageFile{PageKind::About, 0};
+    if (stem == "logo")
+        return PageFile{PageKind::Logo, 0};
     if (const auto k = NumberAfter(stem, DescriptionPrefix, MaxRecords))
         return PageFile{PageKind::Description, *k};
     if (const auto page = NumberAfter(stem, IntroductionPrefix, 2))
@@ -70,6 +74,7 @@ std::vector<PageFile> AllPages() {
     pages.push_back({PageKind::Introduction, 2});
     pages.push_back({PageKind::Splash, 0});
     pages.push_back({PageKind::About, 0});
+    pages.push_back({PageKind::Logo, 0});
     return pages;
 }
 
@@ -84,12 +89,27 @@ PageSize PageBox(PageFile page) {
         return {800, 653};
     case PageKind::About:
         return {698, 480};
+    case PageKind::Logo:
+        return {93, 105};
     }
     return {};
 }
 
 bool IsBackground(PageFile page) {
     return page.kind == PageKind::Splash || page.kind == PageKind::About;
+}
+
+bool IsBackgroundPart(PageFile page) {
+    return page.kind == PageKind::Logo;
+}
+
+PagePoint BackgroundPartPlace(PageFile page) {
+    // The box of the built-in logo, which the about window's click area covers.
+    return page.kind == PageKind::Logo ? PagePoint{633, 527} : PagePoint{};
+}
+
+bool HasExactSize(PageFile page) {
+    return IsBackground(page) || IsBackgroundPart(page);
 }
 
 std::string PageSizeProblem(PageFile page, PageSize size) {
@@ -99,6 +119,12 @@ std::string PageSizeProblem(PageFile page, PageSize size) {
             return {};
         return "is " + SizeText(size) + " pixels; the window's background must be " +
                SizeText(box) + ", as its shape and buttons lie on it";
+    }
+    if (IsBackgroundPart(page)) {
+        if (size == box)
+            return {};
+        return "is " + SizeText(size) + " pixels; the main window's logo must be " + SizeText(box) +
+               ", the box it covers in the window's background";
     }
     if (size.width <= box.width && size.height <= box.height)
         return {};

@@ -65,6 +65,8 @@ void TForm1::LoadCatalogue() {
 void TForm1::FormShow() {
     opener_.Show(Window::Splash);
     opener_.Show(Window::Introduction);
+    // The catalogue's own logo in place of the built-in one, the last of its own pages.
+    LoadOwnBackgroundPart({PageKind::Logo, 0}, Controls().Get<TCoolForm>("CoolForm1"));
     View().StartDirectory = files::CurrentDirectory();
     TheCatalogue().RecordCount = 0;
     View().SearchMode = 1;

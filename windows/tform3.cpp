@@ -6,7 +6,7 @@
 #include "mainwindow/windowcontext.h"
 #include "pictures/pictures.h"
 #include "skin/skin.h"
-#include "windows/ownpages.h"
+#include "skin/ownpages.h"
 
 bool DescriptionShowing = false;
 

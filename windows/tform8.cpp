@@ -1,6 +1,6 @@
 #include "windows/tform8.h"
 
-#include "windows/ownpages.h"
+#include "skin/ownpages.h"
 
 #include "pictures/pictures.h"
 #include "skin/skin.h"

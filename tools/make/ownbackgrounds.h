@@ -14,5 +14,12 @@ QSize SplashPhotoSize();
 // The builder's default photograph: the exhibition hall of the built-in splash.
 QImage DefaultSplashPhoto();
 
+// The main window's logo, the size of its box: the emblem figure above the collection's own
+// name, in the splash title's lettering, broken over up to three lines where that sets it
+// larger.
+QImage PaintOwnLogo(const QString& name);
+// A finished logo (the museum's own drawing) fitted whole into the box on the window's ground.
+QImage FitOwnLogo(const QImage& picture);
+
 // groups: each a heading line followed by its lines, "\n" between them.
 QImage PaintOwnAbout(const QStringList& groups);

@@ -22,6 +22,7 @@ enum class Field {
     Introduction,
     Credits,
     SplashPhotograph,
+    LogoPicture,
     PagePicture,
 };
 
@@ -30,7 +31,7 @@ struct FieldName {
     Field field;
 };
 
-constexpr std::array<FieldName, 14> FieldNames = {{
+constexpr std::array<FieldName, 15> FieldNames = {{
     {"entry", Field::Entry},
     {"place", Field::Place},
     {"time", Field::Time},
@@ -44,12 +45,13 @@ constexpr std::array<FieldName, 14> FieldNames = {{
     {"introduction", Field::Introduction},
     {"credits", Field::Credits},
     {"splash photograph", Field::SplashPhotograph},
+    {"logo picture", Field::LogoPicture},
     {"page picture", Field::PagePicture},
 }};
 
 constexpr const char* FieldList =
     "entry, place, time, index, picture, picture as is, description, initials, collection, "
-    "sponsor, introduction, credits, splash photograph and page picture";
+    "sponsor, introduction, credits, splash photograph, logo picture and page picture";
 
 // At most two introduction pages and three sponsor lines fit their windows.
 constexpr std::size_t MaxIntroductionPages = 2, MaxSponsorLines = 3;
@@ -148,6 +150,9 @@ private:
             return true;
         case Field::SplashPhotograph:
             Single(pages.splashPhotograph, value, "splash photograph");
+            return true;
+        case Field::LogoPicture:
+            Single(pages.logoPicture, value, "logo picture");
             return true;
         case Field::Sponsor:
             if (pages.sponsor.size() == MaxSponsorLines)
@@ -302,6 +307,8 @@ void AppendPages(std::string& out, const SourcePages& pages) {
         AppendField(out, "sponsor", line.text);
     if (pages.splashPhotograph.line != 0)
         AppendField(out, "splash photograph", pages.splashPhotograph.text);
+    if (pages.logoPicture.line != 0)
+        AppendField(out, "logo picture", pages.logoPicture.text);
     for (const SourceIntroduction& page : pages.introduction) {
         AppendField(out, "introduction", page.heading.text);
         AppendParagraphs(out, page.text.paragraphs);

@@ -353,7 +353,8 @@ TEST(VendralMakePages, EveryTextBecomesItsPageInItsAreaAndImportKeepsThePages) {
                                  {"introduction-1", 713, 409},
                                  {"introduction-2", 721, 369},
                                  {"splash", 800, 653},
-                                 {"about", 698, 480}}) {
+                                 {"about", 698, 480},
+                                 {"logo", 93, 105}}) {
         const Decoded made =
             Decode(ReadBytes(temp / ("out/pages/" + std::string(page.name) + ".jpg")));
         EXPECT_EQ(made.width, page.width) << page.name;
@@ -395,6 +396,18 @@ TEST(VendralMakePages, EveryTextBecomesItsPageInItsAreaAndImportKeepsThePages) {
     EXPECT_LE(credits.bottom, 408);
     EXPECT_NEAR(about.At(320, 438)[0], 217, 10); // the OK face its click area lies on
 
+    // The emblem above the collection's name fills the logo's box to its edges, on the ground
+    // of the main window; the name's letters are in the lower part.
+    const Decoded logo = Decode(ReadBytes(temp / "out/pages/logo.jpg"));
+    ASSERT_EQ(logo.width, 93);
+    const std::uint8_t ground[3] = {231, 197, 150};
+    const Ink emblem = FindInk(logo, 0, 0, 93, 105, ground);
+    EXPECT_LE(emblem.top, 2);
+    EXPECT_GE(emblem.bottom, 103);
+    EXPECT_NEAR(emblem.left, 93 - emblem.right, 2);
+    const Ink lettering = FindInk(logo, 0, 75, 93, 105, ground);
+    EXPECT_GT(lettering.count, 150);
+
     EXPECT_EQ(RunTool(std::string(VENDRAL_CHECK) + " " + temp / "out" + " >/dev/null").exitCode, 0);
 
     // A page cannot be read back into words: import keeps the pictures, and says so.
@@ -413,7 +426,7 @@ TEST(VendralMakePages, EveryTextBecomesItsPageInItsAreaAndImportKeepsThePages) {
             << name;
         ++pages;
     }
-    EXPECT_EQ(pages, 6);
+    EXPECT_EQ(pages, 7);
 }
 
 TEST(VendralMakePages, RefusesTextsThatDoNotFitOrThatTheFontLacksWithTheirLines) {
@@ -426,7 +439,9 @@ TEST(VendralMakePages, RefusesTextsThatDoNotFitOrThatTheFontLacksWithTheirLines)
                "credits: Munkatársak\n  Kiss 漢 Anna\n"                  // 3: not in the font
                "entry: Első\nplace: Kassa\ntime: 1500\npicture: a.jpg\n" // 5..8
                "description: " +
-                   Words(2000) + "\n"); // 9: far too long
+                   Words(2000) +
+                   "\n"                                       // 9: far too long
+                   "collection: Képzőművészetigyűjtemény\n"); // 10: one long word
     const ToolRun run = Make("build " + temp / "src" + " " + temp / "out");
     EXPECT_EQ(run.exitCode, 1);
     const std::string file = temp / "src/catalogue.txt";
@@ -434,7 +449,8 @@ TEST(VendralMakePages, RefusesTextsThatDoNotFitOrThatTheFontLacksWithTheirLines)
          {":1: pages/splash.jpg cannot be the page: is 640 x 480 pixels; the window's "
           "background must be 800 x 653",
           ":2: \"notes.jpg\" is not the name of a page", ":3: the credits text holds",
-          ":9: the description of entry 1 does not fit its page"})
+          ":9: the description of entry 1 does not fit its page",
+          ":10: the collection's title in the main window's logo is too long"})
         EXPECT_NE(run.output.find(file + line), std::string::npos) << line << "\n" << run.output;
     EXPECT_NE(run.output.find("(U+6F22), which the pages' font"), std::string::npos);
     EXPECT_FALSE(fs::exists(temp / "out"));

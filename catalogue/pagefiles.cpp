@@ -43,6 +43,8 @@ std::string PageFileName(PageFile page) {
         return "about.jpg";
     case PageKind::Logo:
         return "logo.jpg";
+    case PageKind::DescriptionLink:
+        return "description-link.jpg";
     }
     return {};
 }
@@ -59,6 +61,8 @@ std::optional<PageFile> PageFromFileName(std::string_view name) {
         return PageFile{PageKind::About, 0};
     if (stem == "logo")
         return PageFile{PageKind::Logo, 0};
+    if (stem == "description-link")
+        return PageFile{PageKind::DescriptionLink, 0};
     if (const auto k = NumberAfter(stem, DescriptionPrefix, MaxRecords))
         return PageFile{PageKind::Description, *k};
     if (const auto page = NumberAfter(stem, IntroductionPrefix, 2))
@@ -75,6 +79,7 @@ std::vector<PageFile> AllPages() {
     pages.push_back({PageKind::Splash, 0});
     pages.push_back({PageKind::About, 0});
     pages.push_back({PageKind::Logo, 0});
+    pages.push_back({PageKind::DescriptionLink, 0});
     return pages;
 }
 
@@ -91,6 +96,9 @@ PageSize PageBox(PageFile page) {
         return {698, 480};
     case PageKind::Logo:
         return {93, 105};
+    case PageKind::DescriptionLink:
+        // The link's click area, from above the accents to below the descenders.
+        return {169, 34};
     }
     return {};
 }
@@ -100,12 +108,18 @@ bool IsBackground(PageFile page) {
 }
 
 bool IsBackgroundPart(PageFile page) {
-    return page.kind == PageKind::Logo;
+    return page.kind == PageKind::Logo || page.kind == PageKind::DescriptionLink;
 }
 
 PagePoint BackgroundPartPlace(PageFile page) {
-    // The box of the built-in logo, which the about window's click area covers.
-    return page.kind == PageKind::Logo ? PagePoint{633, 527} : PagePoint{};
+    switch (page.kind) {
+    case PageKind::Logo:
+        return {633, 527}; // the built-in logo's box, which the about window's click area covers
+    case PageKind::DescriptionLink:
+        return {592, 372};
+    default:
+        return {};
+    }
 }
 
 bool HasExactSize(PageFile page) {

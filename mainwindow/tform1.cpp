@@ -65,8 +65,13 @@ void TForm1::LoadCatalogue() {
 void TForm1::FormShow() {
     opener_.Show(Window::Splash);
     opener_.Show(Window::Introduction);
-    // The catalogue's own logo in place of the built-in one, the last of its own pages.
-    LoadOwnBackgroundPart({PageKind::Logo, 0}, Controls().Get<TCoolForm>("CoolForm1"));
+    // The catalogue's own logo and link caption in place of the built-in ones, the last of its
+    // own pages. The link's built-in name speaks of an altarpiece; the page's words cannot be
+    // read, so it is named by what it opens.
+    TCoolForm& skin = Controls().Get<TCoolForm>("CoolForm1");
+    LoadOwnBackgroundPart({PageKind::Logo, 0}, skin);
+    if (LoadOwnBackgroundPart({PageKind::DescriptionLink, 0}, skin))
+        Image7->setAccessibleName(QStringLiteral("Leírás"));
     View().StartDirectory = files::CurrentDirectory();
     TheCatalogue().RecordCount = 0;
     View().SearchMode = 1;

@@ -104,8 +104,9 @@ TEST_F(StartUp, CloseCrossEndsTheEventLoop) {
     EXPECT_EQ(QCoreApplication::exec(), 0);
 }
 
-// The logo a catalogue folder brings covers exactly the built-in logo's box; one of the wrong
-// size is reported as a picture is and the built-in logo stays.
+// The logo a catalogue folder brings covers exactly the built-in logo's box, its description
+// link the built-in caption; one of the wrong size is reported as a picture is and the
+// built-in logo stays.
 TEST_F(StartUp, TheCatalogueFoldersOwnLogoTakesTheBuiltInLogosPlace) {
     const QColor own(20, 90, 200), ground(231, 197, 150);
     const QRect box(633, 527, 93, 105);
@@ -122,8 +123,11 @@ TEST_F(StartUp, TheCatalogueFoldersOwnLogoTakesTheBuiltInLogosPlace) {
     };
     std::filesystem::create_directories(folder_ / "pages");
     WriteJpeg("pages/logo.jpg", 93, 105, own);
+    WriteJpeg("pages/description-link.jpg", 169, 34, own);
     Start({EntryWithPictures("Egy", "a", 1)});
     EXPECT_TRUE(reports_.empty());
+    EXPECT_TRUE(near(Main().grab().toImage().pixelColor(676, 390), own));
+    EXPECT_EQ(Main().Image7->accessibleName(), QString::fromUtf8("Leírás"));
     int misplaced = 0;
     logoPixels([&](QPoint at, const QColor& colour) {
         misplaced += !near(colour, box.contains(at) ? own : ground);

@@ -318,6 +318,7 @@ std::string Words(int count) {
 
 std::string PagesSource() {
     return "collection: Városi Képtár\n"
+           "description link: Leírás a képről >>\n"
            "sponsor: A Városi Alap támogatásával\n"
            "splash photograph: hall.jpg\n"
            "introduction: Első oldal\n  " +
@@ -354,7 +355,8 @@ TEST(VendralMakePages, EveryTextBecomesItsPageInItsAreaAndImportKeepsThePages) {
                                  {"introduction-2", 721, 369},
                                  {"splash", 800, 653},
                                  {"about", 698, 480},
-                                 {"logo", 93, 105}}) {
+                                 {"logo", 93, 105},
+                                 {"description-link", 169, 34}}) {
         const Decoded made =
             Decode(ReadBytes(temp / ("out/pages/" + std::string(page.name) + ".jpg")));
         EXPECT_EQ(made.width, page.width) << page.name;
@@ -407,6 +409,14 @@ TEST(VendralMakePages, EveryTextBecomesItsPageInItsAreaAndImportKeepsThePages) {
     EXPECT_NEAR(emblem.left, 93 - emblem.right, 2);
     const Ink lettering = FindInk(logo, 0, 75, 93, 105, ground);
     EXPECT_GT(lettering.count, 150);
+    // The link's caption stands where the built-in one does (rows 380 to 396 of the window,
+    // 8 to 24 of the page), its descender below, centred on the click area.
+    const Ink link =
+        FindInk(Decode(ReadBytes(temp / "out/pages/description-link.jpg")), 0, 0, 169, 34, ground);
+    EXPECT_NEAR(link.top, 8, 2);
+    EXPECT_GE(link.bottom, 27); // the p's descender
+    EXPECT_NEAR(link.left, 169 - link.right, 2);
+    EXPECT_GT(link.right - link.left, 100);
 
     EXPECT_EQ(RunTool(std::string(VENDRAL_CHECK) + " " + temp / "out" + " >/dev/null").exitCode, 0);
 
@@ -426,7 +436,7 @@ TEST(VendralMakePages, EveryTextBecomesItsPageInItsAreaAndImportKeepsThePages) {
             << name;
         ++pages;
     }
-    EXPECT_EQ(pages, 7);
+    EXPECT_EQ(pages, 8);
 }
 
 TEST(VendralMakePages, RefusesTextsThatDoNotFitOrThatTheFontLacksWithTheirLines) {

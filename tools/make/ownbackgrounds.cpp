@@ -1,5 +1,6 @@
 #include "tools/make/ownbackgrounds.h"
 
+#include "catalogue/pagefiles.h"
 #include "tools/artwork/artwork.h"
 
 #include <QTransform>
@@ -202,6 +203,38 @@ QImage FitOwnLogo(const QImage& picture) {
     const QImage fitted = picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QPainter(&image).drawImage((box.width() - fitted.width()) / 2,
                                (box.height() - fitted.height()) / 2, fitted);
+    return image;
+}
+
+QImage PaintOwnDescriptionLink(const QString& caption) {
+    using namespace MainLayout;
+    const PageFile page{PageKind::DescriptionLink, 0};
+    const QSize box(PageBox(page).width, PageBox(page).height);
+    const QPoint place(BackgroundPartPlace(page).x, BackgroundPartPlace(page).y);
+    // The built-in captions are set so that lower-case letters with accents and ascenders fill
+    // their areas' height standing on the bottom row, and so is this one.
+    const QFont font = SerifFont(Face::Italic, 20);
+    const QRectF reference = TextPath(QStringLiteral("Llíáó"), font).boundingRect();
+    const qreal natural = DescriptionCaption.height() / -reference.top();
+    const QPainterPath path = TextPath(caption, font);
+    const QRectF ink = path.boundingRect();
+    const QRectF area = Inside(QRect(QPoint(0, 0), box));
+    const qreal scale = std::min(natural, area.width() / ink.width());
+    if (scale < SmallestScale * natural)
+        TooLong(QStringLiteral("the description link"), QRect(QPoint(0, 0), box));
+    QTransform transform;
+    transform.translate(DescriptionCaption.center().x() + 0.5 - place.x(),
+                        DescriptionCaption.bottom() + 1 - place.y());
+    transform.scale(scale, scale);
+    transform.translate(-ink.center().x(), 0);
+    const QPainterPath placed = transform.map(path);
+    // Only letters far taller than the built-in caption's leave the box.
+    const QRectF placedInk = placed.boundingRect();
+    if (placedInk.top() < area.top() - 0.01 || placedInk.bottom() > area.bottom() + 0.01)
+        throw std::runtime_error("the description link holds letters too tall for its place");
+    QImage image = FlatImage(box, Palette::Ground);
+    QPainter painter(&image);
+    FillPath(painter, placed, Palette::Lettering);
     return image;
 }
 

@@ -21,5 +21,9 @@ QImage PaintOwnLogo(const QString& name);
 // A finished logo (the museum's own drawing) fitted whole into the box on the window's ground.
 QImage FitOwnLogo(const QImage& picture);
 
+// The main window's caption that opens the description, in the lettering of its other
+// captions, standing where the built-in one stands, in the box of its click area.
+QImage PaintOwnDescriptionLink(const QString& caption);
+
 // groups: each a heading line followed by its lines, "\n" between them.
 QImage PaintOwnAbout(const QStringList& groups);

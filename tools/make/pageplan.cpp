@@ -56,7 +56,7 @@ public:
             LogoPicture(pages.logoPicture);
         plan_.ownTexts =
             pages.collection.line || !pages.sponsor.empty() || !pages.introduction.empty() ||
-            pages.credits.line || pages.splashPhotograph.line ||
+            pages.credits.line || pages.splashPhotograph.line || pages.descriptionLink.line ||
             std::any_of(parsed.entries.begin(), parsed.entries.end(), [](const SourceEntry& entry) {
                 return entry.description.line || entry.initials.line;
             });
@@ -72,6 +72,7 @@ public:
             Introduction(pages.introduction[i], int(i) + 1);
         Splash(pages);
         Logo(pages.collection);
+        DescriptionLink(pages.descriptionLink);
         About(pages.credits);
         std::sort(plan_.pages.begin(), plan_.pages.end(), [](const PageJob& a, const PageJob& b) {
             return std::make_pair(int(a.page.kind), a.page.number) <
@@ -88,7 +89,8 @@ private:
             Report(value.line, "\"" + value.text +
                                    "\" is not the name of a page: description-1.jpg to "
                                    "description-40.jpg, introduction-1.jpg, introduction-2.jpg, "
-                                   "splash.jpg, about.jpg or logo.jpg");
+                                   "splash.jpg, about.jpg, logo.jpg or "
+                                   "description-link.jpg");
             return;
         }
         if (!Claim(*page, value.line))
@@ -321,6 +323,18 @@ private:
         } catch (const std::runtime_error& failure) {
             Report(collection.line,
                    std::string(failure.what()) + "; shorten it, or give a \"logo picture:\"");
+        }
+    }
+
+    void DescriptionLink(const SourceValue& caption) {
+        const PageFile page{PageKind::DescriptionLink, 0};
+        if (caption.line == 0 || !Claim(page, caption.line) ||
+            !Checked(caption.text, caption.line, "the description link", Face::Italic))
+            return;
+        try {
+            plan_.pages.push_back({page, PageJpeg(PaintOwnDescriptionLink(Q(caption.text))), {}});
+        } catch (const std::runtime_error& failure) {
+            Report(caption.line, failure.what());
         }
     }
 

@@ -437,6 +437,18 @@ TEST(VendralMakePages, EveryTextBecomesItsPageInItsAreaAndImportKeepsThePages) {
         ++pages;
     }
     EXPECT_EQ(pages, 8);
+
+    // A logo drawing of the museum's own is fitted whole into the box instead.
+    temp.Write("own/images/mark.jpg", Photograph(186, 100));
+    temp.Write("own/catalogue.txt", "logo picture: mark.jpg\nentry: Egy\nplace: Kassa\n"
+                                    "time: 1500\npicture: mark.jpg\n");
+    ASSERT_EQ(Make("build --quiet " + temp / "own" + " " + temp / "ownout").exitCode, 0);
+    const Decoded mark = Decode(ReadBytes(temp / "ownout/pages/logo.jpg"));
+    ASSERT_EQ(mark.width, 93);
+    EXPECT_GT(mark.At(2, 30)[0], 180);        // the drawing's red quarter at the top left
+    EXPECT_GT(mark.At(90, 70)[2], 150);       // its blue elsewhere
+    EXPECT_NEAR(mark.At(46, 10)[2], 150, 12); // the ground above and below it
+    EXPECT_NEAR(mark.At(46, 95)[2], 150, 12);
 }
 
 TEST(VendralMakePages, RefusesTextsThatDoNotFitOrThatTheFontLacksWithTheirLines) {

@@ -5,8 +5,8 @@
 #include "mainwindow/selectedentry.h"
 #include "mainwindow/windowcontext.h"
 #include "pictures/pictures.h"
-#include "skin/skin.h"
 #include "skin/ownpages.h"
+#include "skin/skin.h"
 
 bool DescriptionShowing = false;
 

@@ -168,7 +168,13 @@ QImage PaintOwnLogo(const QString& name) {
     const qreal tracking = 0.08 * font.pixelSize(), pitch = 1.1 * font.pixelSize();
 
     const QStringList words = name.split(' ', Qt::SkipEmptyParts);
-    if (words.isEmpty() || words.size() > 24)
+    QImage image = FlatImage(MainLayout::Logo.size(), Palette::Ground);
+    QPainter painter(&image);
+    if (words.isEmpty()) { // the emblem alone, as on the splash
+        FillPath(painter, FitInto(EmblemFigure(), area), Palette::Lettering);
+        return image;
+    }
+    if (words.size() > 24)
         TooLong(QStringLiteral("the collection's title in the main window's logo"),
                 MainLayout::Logo);
     QPainterPath best;
@@ -190,8 +196,6 @@ QImage PaintOwnLogo(const QString& name) {
     const QRectF nameArea(area.left(), area.bottom() - nameHeight, area.width(), nameHeight);
     const QRectF figureArea(area.left(), area.top(), area.width(),
                             area.height() - nameHeight - Gap);
-    QImage image = FlatImage(MainLayout::Logo.size(), Palette::Ground);
-    QPainter painter(&image);
     FillPath(painter, FitInto(EmblemFigure(), figureArea), Palette::Lettering);
     FillPath(painter, Centred(best, nameArea, bestScale, ink), Palette::Lettering);
     return image;

@@ -331,6 +331,10 @@ private:
         if (caption.line == 0 || !Claim(page, caption.line) ||
             !Checked(caption.text, caption.line, "the description link", Face::Italic))
             return;
+        if (QString::fromStdString(caption.text).trimmed().isEmpty()) {
+            Report(caption.line, "the description link is empty: it is what visitors click");
+            return;
+        }
         try {
             plan_.pages.push_back({page, PageJpeg(PaintOwnDescriptionLink(Q(caption.text))), {}});
         } catch (const std::runtime_error& failure) {

@@ -5,7 +5,6 @@
 #include "mainwindow/selectedentry.h"
 #include "mainwindow/windowcontext.h"
 #include "pictures/pictures.h"
-#include "skin/ownpages.h"
 #include "skin/skin.h"
 
 bool DescriptionShowing = false;

@@ -1,6 +1,5 @@
 #include "windows/tform6.h"
 
-#include "skin/ownpages.h"
 #include "skin/skin.h"
 
 TForm6::TForm6() : TForm(staticMetaObject, Bind(this, {{"Image1Click", &TForm6::Image1Click}})) {}

@@ -1,6 +1,5 @@
 #include "windows/tform7.h"
 
-#include "skin/ownpages.h"
 #include "skin/skin.h"
 
 TForm7::TForm7() : TForm(staticMetaObject, Bind(this, {{"Image2Click", &TForm7::Image2Click}})) {}

@@ -8,7 +8,8 @@
 //                 an embedded colour profile is honoured (colour/colour.h)
 //   TBitmap       BMP files
 //   TIcon         ICO files
-//   TMetafile     WMF and EMF files, drawn through libemf2svg / libwmf and Qt SVG
+//   TMetafile     WMF and EMF files, drawn through libemf2svg / libwmf and Qt SVG, for a
+//                 window on the decode pool
 //   FileFormats   the process-wide list of formats by extension (the save dialog's filter)
 //   EncodeJpeg    writes an image as a JPEG file (tests, benchmarks and the artwork generator)
 //   UseScreenProfile  the X screen's colour profile, read once at start-up

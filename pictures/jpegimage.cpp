@@ -73,14 +73,10 @@ std::unique_ptr<TGraphic> TJPEGImage::Clone() const {
 void TJPEGImage::PrepareDrawing(QSize target, QRect visible) {
     if (decoded_ || decode_ || width_ <= 0 || height_ <= 0 || target.isEmpty())
         return;
-    scale_ = SmallestCoveringScale(width_, height_, target.width(), target.height());
-    part_ = {};
-    // Drawn at its own size, a picture larger than what shows of it (the main picture of a
-    // photograph of 150 megapixels in a window's frame) is decoded only where it shows.
-    if (scale_ == 1 && target == QSize(width_, height_) && !visible.isEmpty() &&
-        !visible.contains(QRect(QPoint(0, 0), target)))
-        part_ = visible & QRect(QPoint(0, 0), target);
-    decode_ = data_->Decode({grayscale_, width_, height_, scale_, part_}, true);
+    const JpegDecodeRequest request = PlanJpegDecode(grayscale_, width_, height_, target, visible);
+    scale_ = request.denominator;
+    part_ = request.part;
+    decode_ = data_->Decode(request, true);
 }
 
 void TJPEGImage::RaiseDecodeError(int code) const {

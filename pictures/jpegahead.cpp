@@ -31,6 +31,8 @@ struct KnownFile {
     std::size_t size = 0;
     bool grayscale = false;
     int width = 0, height = 0;
+    // False for a file its showing will refuse or report: not read again until it changes.
+    bool usable = true;
 };
 
 class KnownFiles {
@@ -98,28 +100,31 @@ JpegDecodeRequest Plan(const KnownFile& file, const AheadPicture& picture) {
     return PlanJpegDecode(file.grayscale, file.width, file.height, placed.target, placed.visible);
 }
 
-// Reads the file and its header; nullopt for anything its showing would refuse or report.
+// Reads the file and its header; nullopt for a file that is not there, not usable for one its
+// showing would refuse or report.
 std::optional<KnownFile> ReadForAhead(const std::string& name, std::vector<std::uint8_t>& bytes) {
     const std::optional<files::FileStamp> stamp = files::StampOf(name);
     if (!stamp)
         return std::nullopt;
+    KnownFile file;
+    file.stamp = *stamp;
+    file.usable = false;
     files::ReadResult read = files::ReadWholeFile(name, MaxPictureFileBytes);
     if (read.error != 0 || read.bytes.empty())
-        return std::nullopt;
+        return file;
     bytes = std::move(read.bytes);
     JpegHeader header;
     if (ReadJpegHeader(bytes.data(), bytes.size(), header) != 0 || header.width <= 0 ||
         header.height <= 0 ||
         static_cast<std::int64_t>(header.width) * header.height > MaxPicturePixels ||
         header.coefficientBytes > MaxAheadCoefficientBytes || CountJpegScans(bytes) > MaxJpegScans)
-        return std::nullopt;
-    KnownFile file;
-    file.stamp = *stamp;
+        return file;
     file.fingerprint = BytesFingerprint(bytes.data(), bytes.size());
     file.size = bytes.size();
     file.grayscale = header.grayscale;
     file.width = header.width;
     file.height = header.height;
+    file.usable = true;
     return file;
 }
 
@@ -129,18 +134,21 @@ void DecodeOneAhead(const AheadPicture& picture, unsigned generation) {
     shown.WaitUntilIdle();
     if (Generation().load() != generation)
         return;
-    if (const std::optional<KnownFile> known = Known().Find(picture.fileName)) {
-        const std::optional<files::FileStamp> stamp = files::StampOf(picture.fileName);
+    if (const std::optional<KnownFile> known = Known().Find(picture.fileName);
+        known && files::StampOf(picture.fileName) == known->stamp) {
+        if (!known->usable)
+            return;
         const JpegDecodeRequest request = Plan(*known, picture);
-        if (stamp == known->stamp &&
-            DecodedAhead::Instance().Holds(KeyOf(*known, request), request.part))
+        if (DecodedAhead::Instance().Holds(KeyOf(*known, request), request.part))
             return;
     }
     std::vector<std::uint8_t> bytes;
-    const std::optional<KnownFile> file = ReadForAhead(picture.fileName, bytes);
+    std::optional<KnownFile> file = ReadForAhead(picture.fileName, bytes);
     if (!file)
         return;
     Known().Remember(picture.fileName, *file);
+    if (!file->usable)
+        return;
     const JpegDecodeRequest request = Plan(*file, picture);
     const AheadKey key = KeyOf(*file, request);
     if (DecodedAhead::Instance().Holds(key, request.part))
@@ -160,8 +168,12 @@ void DecodeOneAhead(const AheadPicture& picture, unsigned generation) {
             JpegScaledSide(request.height, request.denominator), request.denominator, &control);
         if (decoded.error == JpegAbandoned)
             continue;
-        if (decoded.error == 0)
+        if (decoded.error == 0) {
             DecodedAhead::Instance().Store(key, {std::move(decoded), request.part});
+        } else {
+            file->usable = false;
+            Known().Remember(picture.fileName, *file);
+        }
         return;
     }
 }

@@ -41,6 +41,10 @@ std::string PageFileName(PageFile page) {
         return "splash.jpg";
     case PageKind::About:
         return "about.jpg";
+    case PageKind::Logo:
+        return "logo.jpg";
+    case PageKind::DescriptionLink:
+        return "description-link.jpg";
     }
     return {};
 }
@@ -55,6 +59,10 @@ std::optional<PageFile> PageFromFileName(std::string_view name) {
         return PageFile{PageKind::Splash, 0};
     if (stem == "about")
         return PageFile{PageKind::About, 0};
+    if (stem == "logo")
+        return PageFile{PageKind::Logo, 0};
+    if (stem == "description-link")
+        return PageFile{PageKind::DescriptionLink, 0};
     if (const auto k = NumberAfter(stem, DescriptionPrefix, MaxRecords))
         return PageFile{PageKind::Description, *k};
     if (const auto page = NumberAfter(stem, IntroductionPrefix, 2))
@@ -70,6 +78,8 @@ std::vector<PageFile> AllPages() {
     pages.push_back({PageKind::Introduction, 2});
     pages.push_back({PageKind::Splash, 0});
     pages.push_back({PageKind::About, 0});
+    pages.push_back({PageKind::Logo, 0});
+    pages.push_back({PageKind::DescriptionLink, 0});
     return pages;
 }
 
@@ -84,12 +94,36 @@ PageSize PageBox(PageFile page) {
         return {800, 653};
     case PageKind::About:
         return {698, 480};
+    case PageKind::Logo:
+        return {93, 105};
+    case PageKind::DescriptionLink:
+        // The link's click area, from above the accents to below the descenders.
+        return {169, 34};
     }
     return {};
 }
 
 bool IsBackground(PageFile page) {
     return page.kind == PageKind::Splash || page.kind == PageKind::About;
+}
+
+bool IsBackgroundPart(PageFile page) {
+    return page.kind == PageKind::Logo || page.kind == PageKind::DescriptionLink;
+}
+
+PagePoint BackgroundPartPlace(PageFile page) {
+    switch (page.kind) {
+    case PageKind::Logo:
+        return {633, 527}; // the built-in logo's box, which the about window's click area covers
+    case PageKind::DescriptionLink:
+        return {592, 372};
+    default:
+        return {};
+    }
+}
+
+bool HasExactSize(PageFile page) {
+    return IsBackground(page) || IsBackgroundPart(page);
 }
 
 std::string PageSizeProblem(PageFile page, PageSize size) {
@@ -99,6 +133,12 @@ std::string PageSizeProblem(PageFile page, PageSize size) {
             return {};
         return "is " + SizeText(size) + " pixels; the window's background must be " +
                SizeText(box) + ", as its shape and buttons lie on it";
+    }
+    if (IsBackgroundPart(page)) {
+        if (size == box)
+            return {};
+        return "is " + SizeText(size) + " pixels; the main window's logo must be " + SizeText(box) +
+               ", the box it covers in the window's background";
     }
     if (size.width <= box.width && size.height <= box.height)
         return {};

@@ -65,6 +65,7 @@ void TForm1::LoadCatalogue() {
 void TForm1::FormShow() {
     opener_.Show(Window::Splash);
     opener_.Show(Window::Introduction);
+    ShowOwnBackgroundParts();
     View().StartDirectory = files::CurrentDirectory();
     TheCatalogue().RecordCount = 0;
     View().SearchMode = 1;
@@ -74,6 +75,24 @@ void TForm1::FormShow() {
     ListBox1->SelectRow(0);
     pictureView_.ShowEntry();
     pictureView_.RefreshArrows();
+}
+
+void TForm1::ShowOwnBackgroundParts() {
+    // From the built-in background each time, so that a catalogue replaced under a kiosk
+    // shows its own parts, or the built-in ones where it brings none.
+    TCoolForm& skin = Controls().Get<TCoolForm>("CoolForm1");
+    if (!builtInBackground_.Graphic()) {
+        builtInBackground_.Assign(skin.Picture());
+        builtInLinkName_ = Image7->accessibleName();
+    } else {
+        skin.Picture().Assign(builtInBackground_);
+    }
+    LoadOwnBackgroundPart({PageKind::Logo, 0}, skin);
+    // The link's built-in name speaks of an altarpiece; the own caption's words cannot be
+    // read, so it is named by what it opens.
+    Image7->setAccessibleName(LoadOwnBackgroundPart({PageKind::DescriptionLink, 0}, skin)
+                                  ? QStringLiteral("Leírás")
+                                  : builtInLinkName_);
 }
 
 bool TForm1::AtStart() const {
@@ -91,6 +110,7 @@ void TForm1::ReturnToStart() {
     ListBox1->SelectRow(0);
     pictureView_.ShowEntry();
     pictureView_.RefreshArrows();
+    ShowOwnBackgroundParts();
     // The faces last: a face that fails to load leaves everything else at the start. In mode 1
     // they stay as they are, the window's own faces when nobody has chosen a mode yet.
     if (View().SearchMode != 1)

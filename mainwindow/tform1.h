@@ -9,7 +9,10 @@
 #include "mainwindow/selectedentry.h"
 #include "mainwindow/titlelist.h"
 #include "mainwindow/windowcontext.h"
+#include "pictures/pictures.h"
 #include "skin/tform.h"
+
+#include <QString>
 
 #include <array>
 
@@ -61,10 +64,14 @@ protected:
 private:
     // The start-up sequence's catalogue step: reads datas.dat and fills the title list.
     void LoadCatalogue();
+    // The catalogue folder's own logo and description link set into the background (pages/).
+    void ShowOwnBackgroundParts();
 
     WindowOpener opener_;
     TitleListSelection selection_;
     PictureView pictureView_;
     TitleList titleList_;
     SaveCopy saveCopy_;
+    TPicture builtInBackground_;
+    QString builtInLinkName_;
 };

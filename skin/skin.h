@@ -14,6 +14,9 @@
 //   SetReportOrder     the order in which image widgets report decoding errors
 //   FontFromDescription, ApplyTextStyle   fonts and colours of the descriptions
 //   FaceForText, DrawEmboldened           bold lettering that stays in one family
+//   LoadOwnPage, LoadOwnBackground, LoadOwnBackgroundPart
+//                      a catalogue folder's own pages (pages/) in place of the built-in
+//                      pictures, for the windows below and above the main window alike
 //
 // Inside, not for other folders: the region bytes, the hexadecimal notation, the caption
 // rule, the shape holder, the stored form of the skinned window's entry and the click areas'
@@ -25,6 +28,7 @@
 #include "skin/formhandlers.h"
 #include "skin/formstyle.h"
 #include "skin/orderedreports.h"
+#include "skin/ownpages.h"
 #include "skin/tbutton.h"
 #include "skin/tcoolform.h"
 #include "skin/tedit.h"

@@ -6,7 +6,6 @@
 #include "mainwindow/windowcontext.h"
 #include "pictures/pictures.h"
 #include "skin/skin.h"
-#include "windows/ownpages.h"
 
 bool DescriptionShowing = false;
 

@@ -1,7 +1,6 @@
 #include "windows/tform6.h"
 
 #include "skin/skin.h"
-#include "windows/ownpages.h"
 
 TForm6::TForm6() : TForm(staticMetaObject, Bind(this, {{"Image1Click", &TForm6::Image1Click}})) {}
 

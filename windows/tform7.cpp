@@ -1,7 +1,6 @@
 #include "windows/tform7.h"
 
 #include "skin/skin.h"
-#include "windows/ownpages.h"
 
 TForm7::TForm7() : TForm(staticMetaObject, Bind(this, {{"Image2Click", &TForm7::Image2Click}})) {}
 

@@ -1,7 +1,5 @@
 #include "windows/tform8.h"
 
-#include "windows/ownpages.h"
-
 #include "pictures/pictures.h"
 #include "skin/skin.h"
 

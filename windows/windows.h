@@ -4,7 +4,6 @@
 //   TForm2   no hits          TForm3   the description of the selected entry
 //   TForm5   print question   TForm6   splash
 //   TForm7   about            TForm8   the two-page introduction
-//   LoadOwnPage, LoadOwnBackground   a catalogue folder's own pages in place of the built-in
 
 #include "windows/tform2.h"
 #include "windows/tform3.h"

@@ -9,7 +9,7 @@ TEST(PageFiles, EveryPageIsFoundByItsNameAndNoOtherNameIsAPage) {
         EXPECT_EQ(PageFromFileName(PageFileName(page)), page) << PageFileName(page);
         EXPECT_TRUE(PageSizeProblem(page, PageBox(page)).empty()) << PageFileName(page);
     }
-    EXPECT_EQ(AllPages().size(), 44u);
+    EXPECT_EQ(AllPages().size(), 46u);
     EXPECT_EQ(PageFromFileName("Description-7.JPG"), (PageFile{PageKind::Description, 7}));
     for (const char* name :
          {"description-0.jpg", "description-41.jpg", "description-07.jpg", "description-7.jpeg",

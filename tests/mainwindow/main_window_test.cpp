@@ -104,6 +104,52 @@ TEST_F(StartUp, CloseCrossEndsTheEventLoop) {
     EXPECT_EQ(QCoreApplication::exec(), 0);
 }
 
+// The logo a catalogue folder brings covers exactly the built-in logo's box, its description
+// link the built-in caption; back at the start after the folder changed, one of the wrong
+// size is reported as a picture is and the built-in logo is back.
+TEST_F(StartUp, TheCatalogueFoldersOwnLogoTakesTheBuiltInLogosPlace) {
+    const QColor own(20, 90, 200), ground(231, 197, 150);
+    const QRect box(633, 527, 93, 105);
+    auto logoPixels = [&](auto&& check) {
+        const QImage shown = Main().grab().toImage();
+        for (int y = box.top() - 1; y <= box.bottom() + 1; ++y)
+            for (int x = box.left() - 1; x <= box.right() + 1; ++x)
+                check(QPoint(x, y), shown.pixelColor(x, y));
+    };
+    auto near = [](const QColor& a, const QColor& b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue()) <=
+               12;
+    };
+    std::filesystem::create_directories(folder_ / "pages");
+    WriteJpeg("pages/logo.jpg", 93, 105, own);
+    WriteJpeg("pages/description-link.jpg", 169, 34, own);
+    Start({EntryWithPictures("Egy", "a", 1)});
+    EXPECT_TRUE(reports_.empty());
+    EXPECT_TRUE(near(Main().grab().toImage().pixelColor(676, 390), own));
+    EXPECT_EQ(Main().Image7->accessibleName(), QString::fromUtf8("Leírás"));
+    int misplaced = 0;
+    logoPixels([&](QPoint at, const QColor& colour) {
+        misplaced += !near(colour, box.contains(at) ? own : ground);
+    });
+    EXPECT_EQ(misplaced, 0);
+
+    WriteJpeg("pages/logo.jpg", 90, 105, own);
+    Main().ReturnToStart();
+    ASSERT_EQ(reports_.size(), 1u);
+    EXPECT_NE(reports_[0].find("logo.jpg is 90 x 105 pixels; the main window's logo must be "
+                               "93 x 105"),
+              std::string::npos)
+        << reports_[0];
+    int inked = 0, owned = 0;
+    logoPixels([&](QPoint, const QColor& colour) {
+        inked += colour.red() < 180; // the built-in emblem's dark brown
+        owned += near(colour, own);
+    });
+    EXPECT_GT(inked, 500);
+    EXPECT_EQ(owned, 0);
+}
+
 // Inside a namespace of its own: the name is also the main window's picture view class.
 namespace {
 using PictureView = ProgramTest;

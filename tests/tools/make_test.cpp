@@ -318,6 +318,7 @@ std::string Words(int count) {
 
 std::string PagesSource() {
     return "collection: Városi Képtár\n"
+           "description link: Leírás a képről >>\n"
            "sponsor: A Városi Alap támogatásával\n"
            "splash photograph: hall.jpg\n"
            "introduction: Első oldal\n  " +
@@ -353,7 +354,9 @@ TEST(VendralMakePages, EveryTextBecomesItsPageInItsAreaAndImportKeepsThePages) {
                                  {"introduction-1", 713, 409},
                                  {"introduction-2", 721, 369},
                                  {"splash", 800, 653},
-                                 {"about", 698, 480}}) {
+                                 {"about", 698, 480},
+                                 {"logo", 93, 105},
+                                 {"description-link", 169, 34}}) {
         const Decoded made =
             Decode(ReadBytes(temp / ("out/pages/" + std::string(page.name) + ".jpg")));
         EXPECT_EQ(made.width, page.width) << page.name;
@@ -395,6 +398,26 @@ TEST(VendralMakePages, EveryTextBecomesItsPageInItsAreaAndImportKeepsThePages) {
     EXPECT_LE(credits.bottom, 408);
     EXPECT_NEAR(about.At(320, 438)[0], 217, 10); // the OK face its click area lies on
 
+    // The emblem above the collection's name fills the logo's box to its edges, on the ground
+    // of the main window; the name's letters are in the lower part.
+    const Decoded logo = Decode(ReadBytes(temp / "out/pages/logo.jpg"));
+    ASSERT_EQ(logo.width, 93);
+    const std::uint8_t ground[3] = {231, 197, 150};
+    const Ink emblem = FindInk(logo, 0, 0, 93, 105, ground);
+    EXPECT_LE(emblem.top, 2);
+    EXPECT_GE(emblem.bottom, 103);
+    EXPECT_NEAR(emblem.left, 93 - emblem.right, 2);
+    const Ink lettering = FindInk(logo, 0, 75, 93, 105, ground);
+    EXPECT_GT(lettering.count, 150);
+    // The link's caption stands where the built-in one does (rows 380 to 396 of the window,
+    // 8 to 24 of the page), its descender below, centred on the click area.
+    const Ink link =
+        FindInk(Decode(ReadBytes(temp / "out/pages/description-link.jpg")), 0, 0, 169, 34, ground);
+    EXPECT_NEAR(link.top, 8, 2);
+    EXPECT_GE(link.bottom, 27); // the p's descender
+    EXPECT_NEAR(link.left, 169 - link.right, 2);
+    EXPECT_GT(link.right - link.left, 100);
+
     EXPECT_EQ(RunTool(std::string(VENDRAL_CHECK) + " " + temp / "out" + " >/dev/null").exitCode, 0);
 
     // A page cannot be read back into words: import keeps the pictures, and says so.
@@ -413,7 +436,19 @@ TEST(VendralMakePages, EveryTextBecomesItsPageInItsAreaAndImportKeepsThePages) {
             << name;
         ++pages;
     }
-    EXPECT_EQ(pages, 6);
+    EXPECT_EQ(pages, 8);
+
+    // A logo drawing of the museum's own is fitted whole into the box instead.
+    temp.Write("own/images/mark.jpg", Photograph(186, 100));
+    temp.Write("own/catalogue.txt", "logo picture: mark.jpg\nentry: Egy\nplace: Kassa\n"
+                                    "time: 1500\npicture: mark.jpg\n");
+    ASSERT_EQ(Make("build --quiet " + temp / "own" + " " + temp / "ownout").exitCode, 0);
+    const Decoded mark = Decode(ReadBytes(temp / "ownout/pages/logo.jpg"));
+    ASSERT_EQ(mark.width, 93);
+    EXPECT_GT(mark.At(2, 30)[0], 180);        // the drawing's red quarter at the top left
+    EXPECT_GT(mark.At(90, 70)[2], 150);       // its blue elsewhere
+    EXPECT_NEAR(mark.At(46, 10)[2], 150, 12); // the ground above and below it
+    EXPECT_NEAR(mark.At(46, 95)[2], 150, 12);
 }
 
 TEST(VendralMakePages, RefusesTextsThatDoNotFitOrThatTheFontLacksWithTheirLines) {
@@ -426,7 +461,9 @@ TEST(VendralMakePages, RefusesTextsThatDoNotFitOrThatTheFontLacksWithTheirLines)
                "credits: Munkatársak\n  Kiss 漢 Anna\n"                  // 3: not in the font
                "entry: Első\nplace: Kassa\ntime: 1500\npicture: a.jpg\n" // 5..8
                "description: " +
-                   Words(2000) + "\n"); // 9: far too long
+                   Words(2000) +
+                   "\n"                                       // 9: far too long
+                   "collection: Képzőművészetigyűjtemény\n"); // 10: one long word
     const ToolRun run = Make("build " + temp / "src" + " " + temp / "out");
     EXPECT_EQ(run.exitCode, 1);
     const std::string file = temp / "src/catalogue.txt";
@@ -434,7 +471,8 @@ TEST(VendralMakePages, RefusesTextsThatDoNotFitOrThatTheFontLacksWithTheirLines)
          {":1: pages/splash.jpg cannot be the page: is 640 x 480 pixels; the window's "
           "background must be 800 x 653",
           ":2: \"notes.jpg\" is not the name of a page", ":3: the credits text holds",
-          ":9: the description of entry 1 does not fit its page"})
+          ":9: the description of entry 1 does not fit its page",
+          ":10: the collection's title in the main window's logo is too long"})
         EXPECT_NE(run.output.find(file + line), std::string::npos) << line << "\n" << run.output;
     EXPECT_NE(run.output.find("(U+6F22), which the pages' font"), std::string::npos);
     EXPECT_FALSE(fs::exists(temp / "out"));

@@ -134,7 +134,7 @@ TEST_F(OwnPages, BackgroundsKeepTheShapeAndTheClickAreasAndOneOfTheWrongSizeIsRe
     TForm7 builtIn;
     RunModal(builtIn, [&] { EXPECT_TRUE(Shows(builtIn, {30, 30}, QColor(240, 224, 199))); });
     ASSERT_EQ(reports_.size(), 1u);
-    EXPECT_NE(reports_[0].find("is 640 x 480 pixels; this window's background must be 698 x 480"),
+    EXPECT_NE(reports_[0].find("is 640 x 480 pixels; the window's background must be 698 x 480"),
               std::string::npos)
         << reports_[0];
 }

@@ -1,5 +1,6 @@
 #include "tools/make/ownbackgrounds.h"
 
+#include "catalogue/pagefiles.h"
 #include "tools/artwork/artwork.h"
 
 #include <QTransform>
@@ -111,6 +112,133 @@ QImage PaintOwnSplash(const QString& title, const QStringList& sponsorLines,
 
     // The program's emblem without a name: the collection's own name is the title.
     FillPath(painter, FitInto(EmblemFigure(), Inside(Logo)), Palette::Lettering);
+    return image;
+}
+
+namespace {
+
+// A word that is only a separator ("·", "-"): a line is not begun or ended with one.
+bool IsSeparator(const QString& word) {
+    return std::none_of(word.begin(), word.end(), [](QChar c) { return c.isLetterOrNumber(); });
+}
+
+// The words broken into lines after each index in `breaks`, separators at the breaks dropped.
+QStringList Lines(const QStringList& words, const std::vector<int>& breaks) {
+    QStringList lines;
+    int from = 0;
+    for (std::size_t i = 0; i <= breaks.size(); ++i) {
+        const int to = i < breaks.size() ? breaks[i] : int(words.size());
+        QStringList line = words.mid(from, to - from);
+        while (!line.isEmpty() && IsSeparator(line.front()))
+            line.removeFirst();
+        while (!line.isEmpty() && IsSeparator(line.back()))
+            line.removeLast();
+        if (line.isEmpty())
+            return {};
+        lines << line.join(' ');
+        from = to;
+    }
+    return lines;
+}
+
+// Every way of breaking the words into one, two or three lines, fewer lines first.
+std::vector<QStringList> LineBreakings(const QStringList& words) {
+    std::vector<QStringList> all{{words.join(' ')}};
+    const int n = int(words.size());
+    for (int first = 1; first < n; ++first)
+        if (QStringList lines = Lines(words, {first}); !lines.isEmpty())
+            all.push_back(lines);
+    for (int first = 1; first < n; ++first)
+        for (int second = first + 1; second < n; ++second)
+            if (QStringList lines = Lines(words, {first, second}); !lines.isEmpty())
+                all.push_back(lines);
+    return all;
+}
+
+} // namespace
+
+QImage PaintOwnLogo(const QString& name) {
+    const QRectF area = Inside(QRect(QPoint(0, 0), MainLayout::Logo.size()));
+    // The built-in logo's name is drawn at 40 pixels and shown at about a third of that; the
+    // own name is no larger, and below SmallestScale of it no longer reads.
+    constexpr qreal NaturalScale = 0.36;
+    // The name takes at most this share of the box's height; the figure has the rest.
+    constexpr qreal NameShare = 0.45, Gap = 4;
+    const QFont font = SerifFont(Face::Regular, 40, true);
+    const qreal tracking = 0.08 * font.pixelSize(), pitch = 1.1 * font.pixelSize();
+
+    const QStringList words = name.split(' ', Qt::SkipEmptyParts);
+    QImage image = FlatImage(MainLayout::Logo.size(), Palette::Ground);
+    QPainter painter(&image);
+    if (words.isEmpty()) { // the emblem alone, as on the splash
+        FillPath(painter, FitInto(EmblemFigure(), area), Palette::Lettering);
+        return image;
+    }
+    if (words.size() > 24)
+        TooLong(QStringLiteral("the collection's title in the main window's logo"),
+                MainLayout::Logo);
+    QPainterPath best;
+    qreal bestScale = 0;
+    for (const QStringList& lines : LineBreakings(words)) {
+        const QPainterPath block = CentredLines(lines, font, tracking, pitch);
+        const QRectF ink = block.boundingRect();
+        const qreal scale = std::min(
+            {NaturalScale, area.width() / ink.width(), NameShare * area.height() / ink.height()});
+        if (scale > bestScale * 1.02) // a line more only where it sets the name clearly larger
+            best = block, bestScale = scale;
+    }
+    if (bestScale < SmallestScale * NaturalScale)
+        TooLong(QStringLiteral("the collection's title in the main window's logo"),
+                MainLayout::Logo);
+
+    const QRectF ink = best.boundingRect();
+    const qreal nameHeight = ink.height() * bestScale;
+    const QRectF nameArea(area.left(), area.bottom() - nameHeight, area.width(), nameHeight);
+    const QRectF figureArea(area.left(), area.top(), area.width(),
+                            area.height() - nameHeight - Gap);
+    FillPath(painter, FitInto(EmblemFigure(), figureArea), Palette::Lettering);
+    FillPath(painter, Centred(best, nameArea, bestScale, ink), Palette::Lettering);
+    return image;
+}
+
+QImage FitOwnLogo(const QImage& picture) {
+    const QSize box = MainLayout::Logo.size();
+    QImage image = FlatImage(box, Palette::Ground);
+    const QImage fitted = picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter(&image).drawImage((box.width() - fitted.width()) / 2,
+                               (box.height() - fitted.height()) / 2, fitted);
+    return image;
+}
+
+QImage PaintOwnDescriptionLink(const QString& caption) {
+    using namespace MainLayout;
+    const PageFile page{PageKind::DescriptionLink, 0};
+    const QSize box(PageBox(page).width, PageBox(page).height);
+    const QPoint place(BackgroundPartPlace(page).x, BackgroundPartPlace(page).y);
+    // The built-in captions are set so that lower-case letters with accents and ascenders fill
+    // their areas' height standing on the bottom row, and so is this one.
+    const QFont font = SerifFont(Face::Italic, 20);
+    const QRectF reference = TextPath(QStringLiteral("Llíáó"), font).boundingRect();
+    const qreal natural = DescriptionCaption.height() / -reference.top();
+    const QPainterPath path = TextPath(caption, font);
+    const QRectF ink = path.boundingRect();
+    const QRectF area = Inside(QRect(QPoint(0, 0), box));
+    const qreal scale = std::min(natural, area.width() / ink.width());
+    if (scale < SmallestScale * natural)
+        TooLong(QStringLiteral("the description link"), QRect(QPoint(0, 0), box));
+    QTransform transform;
+    transform.translate(DescriptionCaption.center().x() + 0.5 - place.x(),
+                        DescriptionCaption.bottom() + 1 - place.y());
+    transform.scale(scale, scale);
+    transform.translate(-ink.center().x(), 0);
+    const QPainterPath placed = transform.map(path);
+    // Only letters far taller than the built-in caption's leave the box.
+    const QRectF placedInk = placed.boundingRect();
+    if (placedInk.top() < area.top() - 0.01 || placedInk.bottom() > area.bottom() + 0.01)
+        throw std::runtime_error("the description link holds letters too tall for its place");
+    QImage image = FlatImage(box, Palette::Ground);
+    QPainter painter(&image);
+    FillPath(painter, placed, Palette::Lettering);
     return image;
 }
 

@@ -14,5 +14,16 @@ QSize SplashPhotoSize();
 // The builder's default photograph: the exhibition hall of the built-in splash.
 QImage DefaultSplashPhoto();
 
+// The main window's logo, the size of its box: the emblem figure above the collection's own
+// name, in the splash title's lettering, broken over up to three lines where that sets it
+// larger.
+QImage PaintOwnLogo(const QString& name);
+// A finished logo (the museum's own drawing) fitted whole into the box on the window's ground.
+QImage FitOwnLogo(const QImage& picture);
+
+// The main window's caption that opens the description, in the lettering of its other
+// captions, standing where the built-in one stands, in the box of its click area.
+QImage PaintOwnDescriptionLink(const QString& caption);
+
 // groups: each a heading line followed by its lines, "\n" between them.
 QImage PaintOwnAbout(const QStringList& groups);

@@ -52,9 +52,11 @@ public:
         const SourcePages& pages = parsed.pages;
         for (const SourceValue& picture : pages.pagePictures)
             TakePagePicture(picture);
+        if (pages.logoPicture.line != 0)
+            LogoPicture(pages.logoPicture);
         plan_.ownTexts =
             pages.collection.line || !pages.sponsor.empty() || !pages.introduction.empty() ||
-            pages.credits.line || pages.splashPhotograph.line ||
+            pages.credits.line || pages.splashPhotograph.line || pages.descriptionLink.line ||
             std::any_of(parsed.entries.begin(), parsed.entries.end(), [](const SourceEntry& entry) {
                 return entry.description.line || entry.initials.line;
             });
@@ -69,6 +71,8 @@ public:
         for (std::size_t i = 0; i < pages.introduction.size(); ++i)
             Introduction(pages.introduction[i], int(i) + 1);
         Splash(pages);
+        Logo(pages.collection);
+        DescriptionLink(pages.descriptionLink);
         About(pages.credits);
         std::sort(plan_.pages.begin(), plan_.pages.end(), [](const PageJob& a, const PageJob& b) {
             return std::make_pair(int(a.page.kind), a.page.number) <
@@ -85,7 +89,8 @@ private:
             Report(value.line, "\"" + value.text +
                                    "\" is not the name of a page: description-1.jpg to "
                                    "description-40.jpg, introduction-1.jpg, introduction-2.jpg, "
-                                   "splash.jpg or about.jpg");
+                                   "splash.jpg, about.jpg, logo.jpg or "
+                                   "description-link.jpg");
             return;
         }
         if (!Claim(*page, value.line))
@@ -102,7 +107,7 @@ private:
         std::string why = ProbePicture(*found, facts);
         if (why.empty())
             why = WhyNotAsIs(facts);
-        if (why.empty() && IsBackground(*page))
+        if (why.empty() && HasExactSize(*page))
             why = PageSizeProblem(*page, {facts.upright.width(), facts.upright.height()});
         if (!why.empty()) {
             Report(value.line, shown + " cannot be the page: " + why);
@@ -229,7 +234,7 @@ private:
             Report(first, "the splash needs the collection's title: add a \"collection:\" line");
             return;
         }
-        bool good = Checked(pages.collection.text, pages.collection.line, "the collection's title");
+        bool good = CollectionReadable(pages.collection);
         QStringList sponsor;
         for (const SourceValue& line : pages.sponsor) {
             good = Checked(line.text, line.line, "the sponsor line") && good;
@@ -254,8 +259,30 @@ private:
         }
     }
 
+    // The collection's title is checked once, for the splash and the logo both.
+    bool CollectionReadable(const SourceValue& collection) {
+        if (!collectionReadable_)
+            collectionReadable_ =
+                Checked(collection.text, collection.line, "the collection's title");
+        return *collectionReadable_;
+    }
+
     // The photograph cut to fill the splash's frame, as a print is trimmed to its mount.
     bool Photograph(const SourceValue& value, QImage& photograph) {
+        const QSize frame = SplashPhotoSize();
+        QImage picture;
+        if (!ReadSourcePicture(value, frame, picture))
+            return false;
+        const QImage covering =
+            picture.scaled(frame, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+        photograph =
+            covering.copy((covering.width() - frame.width()) / 2,
+                          (covering.height() - frame.height()) / 2, frame.width(), frame.height());
+        return true;
+    }
+
+    // A picture of the source's images/, upright, decoded no smaller than `cover`.
+    bool ReadSourcePicture(const SourceValue& value, QSize cover, QImage& picture) {
         const std::string shown = std::string(SourcePictureFolder) + "/" + value.text;
         const std::optional<std::string> found = files::Resolve(folder_ + shown);
         std::error_code error;
@@ -264,21 +291,55 @@ private:
             return false;
         }
         PictureFacts facts;
-        const QSize frame = SplashPhotoSize();
-        QImage picture;
         std::string why = ProbePicture(*found, facts);
         if (why.empty())
-            why = ReadUprightPicture(*found, facts, frame, picture);
+            why = ReadUprightPicture(*found, facts, cover, picture);
         if (!why.empty()) {
             Report(value.line, shown + " cannot be read: " + why);
             return false;
         }
-        const QImage covering =
-            picture.scaled(frame, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-        photograph =
-            covering.copy((covering.width() - frame.width()) / 2,
-                          (covering.height() - frame.height()) / 2, frame.width(), frame.height());
         return true;
+    }
+
+    // The museum's own logo drawing, fitted into the main window's logo box.
+    void LogoPicture(const SourceValue& value) {
+        const PageFile page{PageKind::Logo, 0};
+        if (!Claim(page, value.line))
+            return;
+        const PageSize box = PageBox(page);
+        QImage picture;
+        if (ReadSourcePicture(value, {box.width, box.height}, picture))
+            plan_.pages.push_back({page, PageJpeg(FitOwnLogo(picture)), {}});
+    }
+
+    // The emblem with the collection's name, unless the logo comes from a picture.
+    void Logo(const SourceValue& collection) {
+        const PageFile page{PageKind::Logo, 0};
+        if (collection.line == 0 || Claimed(page) || !CollectionReadable(collection))
+            return;
+        claimed_[PageFileName(page)] = collection.line;
+        try {
+            plan_.pages.push_back({page, PageJpeg(PaintOwnLogo(Q(collection.text))), {}});
+        } catch (const std::runtime_error& failure) {
+            Report(collection.line,
+                   std::string(failure.what()) + "; shorten it, or give a \"logo picture:\"");
+        }
+    }
+
+    void DescriptionLink(const SourceValue& caption) {
+        const PageFile page{PageKind::DescriptionLink, 0};
+        if (caption.line == 0 || !Claim(page, caption.line) ||
+            !Checked(caption.text, caption.line, "the description link", Face::Italic))
+            return;
+        if (QString::fromStdString(caption.text).trimmed().isEmpty()) {
+            Report(caption.line, "the description link is empty: it is what visitors click");
+            return;
+        }
+        try {
+            plan_.pages.push_back({page, PageJpeg(PaintOwnDescriptionLink(Q(caption.text))), {}});
+        } catch (const std::runtime_error& failure) {
+            Report(caption.line, failure.what());
+        }
     }
 
     void About(const SourceParagraphs& credits) {
@@ -306,6 +367,7 @@ private:
     PagesPlan plan_;
     std::map<std::string, int> claimed_; // page file name, the line that makes it
     QRawFont fonts_[2];                  // regular, italic
+    std::optional<bool> collectionReadable_;
 };
 
 } // namespace

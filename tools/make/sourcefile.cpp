@@ -22,6 +22,8 @@ enum class Field {
     Introduction,
     Credits,
     SplashPhotograph,
+    LogoPicture,
+    DescriptionLink,
     PagePicture,
 };
 
@@ -30,7 +32,7 @@ struct FieldName {
     Field field;
 };
 
-constexpr std::array<FieldName, 14> FieldNames = {{
+constexpr std::array<FieldName, 16> FieldNames = {{
     {"entry", Field::Entry},
     {"place", Field::Place},
     {"time", Field::Time},
@@ -44,12 +46,15 @@ constexpr std::array<FieldName, 14> FieldNames = {{
     {"introduction", Field::Introduction},
     {"credits", Field::Credits},
     {"splash photograph", Field::SplashPhotograph},
+    {"logo picture", Field::LogoPicture},
+    {"description link", Field::DescriptionLink},
     {"page picture", Field::PagePicture},
 }};
 
 constexpr const char* FieldList =
     "entry, place, time, index, picture, picture as is, description, initials, collection, "
-    "sponsor, introduction, credits, splash photograph and page picture";
+    "sponsor, introduction, credits, splash photograph, logo picture, description link and "
+    "page picture";
 
 // At most two introduction pages and three sponsor lines fit their windows.
 constexpr std::size_t MaxIntroductionPages = 2, MaxSponsorLines = 3;
@@ -148,6 +153,12 @@ private:
             return true;
         case Field::SplashPhotograph:
             Single(pages.splashPhotograph, value, "splash photograph");
+            return true;
+        case Field::LogoPicture:
+            Single(pages.logoPicture, value, "logo picture");
+            return true;
+        case Field::DescriptionLink:
+            Single(pages.descriptionLink, value, "description link");
             return true;
         case Field::Sponsor:
             if (pages.sponsor.size() == MaxSponsorLines)
@@ -302,6 +313,10 @@ void AppendPages(std::string& out, const SourcePages& pages) {
         AppendField(out, "sponsor", line.text);
     if (pages.splashPhotograph.line != 0)
         AppendField(out, "splash photograph", pages.splashPhotograph.text);
+    if (pages.logoPicture.line != 0)
+        AppendField(out, "logo picture", pages.logoPicture.text);
+    if (pages.descriptionLink.line != 0)
+        AppendField(out, "description link", pages.descriptionLink.text);
     for (const SourceIntroduction& page : pages.introduction) {
         AppendField(out, "introduction", page.heading.text);
         AppendParagraphs(out, page.text.paragraphs);

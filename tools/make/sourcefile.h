@@ -7,7 +7,10 @@
 //
 // The words of the pages the viewer shows around the entries: per entry "description:" and
 // "initials:"; for the whole catalogue "collection:" (the splash's title), "sponsor:" lines,
-// up to two "introduction:" pages, "credits:" and "splash photograph:". A text runs on over
+// up to two "introduction:" pages, "credits:", "splash photograph:", "logo picture:" (the
+// museum's own logo drawing for the main window, instead of the emblem set with the
+// collection's name) and "description link:" (the main window's caption that opens the
+// description). A text runs on over
 // the lines that follow it starting with a space or a tab; an empty line between two such
 // lines starts a new paragraph. "page picture:" names a finished page in the source's pages/
 // folder, copied unchanged (what an import makes of a catalogue's pages).
@@ -57,10 +60,13 @@ struct SourcePages {
     std::vector<SourceIntroduction> introduction; // page 1, then page 2
     SourceParagraphs credits;                     // each paragraph a heading and its lines
     SourceValue splashPhotograph;                 // a file in images/
+    SourceValue logoPicture;                      // a file in images/
+    SourceValue descriptionLink;                  // the caption, "Leírás a műről >>"
     std::vector<SourceValue> pagePictures;        // file names in pages/
     bool Empty() const {
         return collection.line == 0 && sponsor.empty() && introduction.empty() &&
-               credits.line == 0 && splashPhotograph.line == 0 && pagePictures.empty();
+               credits.line == 0 && splashPhotograph.line == 0 && logoPicture.line == 0 &&
+               descriptionLink.line == 0 && pagePictures.empty();
     }
 };
 

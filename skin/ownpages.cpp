@@ -1,10 +1,12 @@
-#include "windows/ownpages.h"
+#include "skin/ownpages.h"
 
 #include "core/errors.h"
 #include "core/files.h"
 #include "pictures/pictures.h"
 #include "shell/shell.h"
-#include "skin/skin.h"
+#include "skin/tcoolform.h"
+
+#include <QPainter>
 
 #include <filesystem>
 #include <optional>
@@ -34,6 +36,19 @@ std::unique_ptr<TBitmap> BitmapOf(const QImage& image) {
     return bitmap;
 }
 
+// The page read whole; throws as the picture's loading does, and when it is not of the size
+// the page must have.
+QImage ExactPage(PageFile page, const std::string& path) {
+    TPicture loaded;
+    loaded.LoadFromFile(path, TextEncoding::System);
+    QImage image = loaded.Graphic()->CompleteImage();
+    const std::string problem = PageSizeProblem(page, {image.width(), image.height()});
+    if (!problem.empty())
+        throw EInvalidGraphic(std::vector<MessagePart>{
+            {"Picture "}, PathText(path, TextEncoding::System), {" " + problem}});
+    return image;
+}
+
 } // namespace
 
 bool LoadOwnPage(PageFile page, TPicture& picture) {
@@ -54,18 +69,25 @@ bool LoadOwnBackground(PageFile page, TCoolForm& skin) {
     if (!path)
         return false;
     try {
-        TPicture loaded;
-        loaded.LoadFromFile(*path, TextEncoding::System);
-        const QImage image = loaded.Graphic()->CompleteImage();
-        const PageSize box = PageBox(page);
-        if (image.width() != box.width || image.height() != box.height)
-            throw EInvalidGraphic(std::vector<MessagePart>{
-                {"Picture "},
-                PathText(*path, TextEncoding::System),
-                {" is " + std::to_string(image.width()) + " x " + std::to_string(image.height()) +
-                 " pixels; this window's background must be " + std::to_string(box.width) + " x " +
-                 std::to_string(box.height)}});
-        skin.Picture().SetGraphic(BitmapOf(image));
+        skin.Picture().SetGraphic(BitmapOf(ExactPage(page, *path)));
+        return true;
+    } catch (...) {
+        ErrorReport(std::current_exception());
+        return false;
+    }
+}
+
+bool LoadOwnBackgroundPart(PageFile page, TCoolForm& skin) {
+    const std::optional<std::string> path = PagePath(page);
+    if (!path || !skin.Picture().Graphic())
+        return false;
+    try {
+        const QImage part = ExactPage(page, *path);
+        QImage background =
+            skin.Picture().Graphic()->CompleteImage().convertToFormat(QImage::Format_RGB888);
+        const PagePoint place = BackgroundPartPlace(page);
+        QPainter(&background).drawImage(place.x, place.y, part);
+        skin.Picture().SetGraphic(BitmapOf(background));
         return true;
     } catch (...) {
         ErrorReport(std::current_exception());

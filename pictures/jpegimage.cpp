@@ -124,12 +124,21 @@ QImage TJPEGImage::CompleteImage() {
 QImage TJPEGImage::SrgbImage() {
     if (ScreenIsSrgb() || width_ <= 0 || height_ <= 0)
         return CompleteImage();
+    // The pixels ToImage gives, or would give: the scale and part prepared for, so that paper
+    // (the printed box's share of a 150-megapixel photograph) never needs the whole picture.
+    const QRect wanted = decoded_ ? QRect(offset_, bitmap_.size()) : part_;
     const std::shared_ptr<const JpegDecode> decode =
-        data_->Decode({grayscale_, width_, height_, 1, QRect(), OutputSpace::Srgb}, true);
+        data_->Decode({grayscale_, width_, height_, scale_, wanted, OutputSpace::Srgb}, true);
     const DecodedJpeg& result = decode->result.get();
     if (result.error != 0)
         RaiseDecodeError(result.error);
-    return result.bitmap;
+    if (!decoded_)
+        offset_ = wanted.topLeft(); // where ImageOffset() says these pixels lie
+    // A decode shared with a picture that wanted more holds more.
+    if (wanted.isEmpty() ||
+        (result.offset == wanted.topLeft() && result.bitmap.size() == wanted.size()))
+        return result.bitmap;
+    return result.bitmap.copy(wanted.translated(-result.offset));
 }
 
 bool TJPEGImage::DrawReady() const {

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
-#if defined(__SSE2__)
+#if defined(__x86_64__)
 #include <emmintrin.h>
 #endif
 
@@ -16,6 +17,10 @@ namespace {
 constexpr int LinearSteps = 65536;
 
 using Matrix = std::array<double, 9>; // row by row
+
+// Far above what real profile pairs need (ProPhoto to sRGB stays below 3), and low enough that
+// three shares of full light cannot overflow 32 bits.
+constexpr double MaxCoefficient = 32;
 
 bool Colorants(cmsHPROFILE profile, Matrix& rgbToXyz) {
     const cmsTagSignature tags[3] = {cmsSigRedColorantTag, cmsSigGreenColorantTag,
@@ -53,8 +58,8 @@ class MatrixShaper : public PixelConverter {
 public:
     bool Make(cmsHPROFILE in, cmsHPROFILE out) {
         Matrix toXyz, fromXyz, outToXyz;
-        float matrix[9];
-        float linear[3][256];
+        double matrix[9];
+        double linear[3][256];
         if (!Colorants(in, toXyz) || !Colorants(out, outToXyz) || !Inverse(outToXyz, fromXyz))
             return false;
         for (int row = 0; row < 3; ++row)
@@ -62,7 +67,11 @@ public:
                 double sum = 0;
                 for (int k = 0; k < 3; ++k)
                     sum += fromXyz[row * 3 + k] * toXyz[k * 3 + column];
-                matrix[row * 3 + column] = static_cast<float>(sum);
+                // A wilder matrix than any real pair of profiles has could overflow the
+                // fixed-point sums: left to Little CMS.
+                if (std::fabs(sum) > MaxCoefficient)
+                    return false;
+                matrix[row * 3 + column] = sum;
             }
         for (int c = 0; c < 3; ++c) {
             const cmsToneCurve* curveIn = Curve(in, c);
@@ -70,7 +79,8 @@ public:
             if (curveIn == nullptr || curveOut == nullptr)
                 return false;
             for (int v = 0; v < 256; ++v)
-                linear[c][v] = cmsEvalToneCurveFloat(curveIn, static_cast<float>(v / 255.0));
+                linear[c][v] = std::clamp(
+                    cmsEvalToneCurveFloat(curveIn, static_cast<float>(v / 255.0)), 0.0f, 1.0f);
             cmsToneCurve* reversed = cmsReverseToneCurveEx(4096, curveOut);
             if (reversed == nullptr)
                 return false;
@@ -86,48 +96,71 @@ public:
         for (int c = 0; c < 3; ++c)
             for (int v = 0; v < 256; ++v)
                 for (int o = 0; o < 3; ++o)
-                    share_[c][v][o] =
-                        matrix[o * 3 + c] * linear[c][v] * Scale + (c == 0 ? 0.5f : 0.0f);
+                    share_[c][v][o] = static_cast<std::int32_t>(
+                        std::lround(matrix[o * 3 + c] * linear[c][v] * Scale * Fraction));
+        for (int v = 0; v < 256; ++v)
+            for (int o = 0; o < 3; ++o)
+                share_[0][v][o] += Fraction / 2 - Bias * Fraction;
         return true;
     }
 
     void Convert(const std::uint8_t* in, std::uint8_t* out, int width) const override {
-        for (int x = 0; x < width; ++x, in += 3, out += 3)
-            ConvertOne(in, out);
+        // Held in locals: every byte stored through out might otherwise be the tables' pointers.
+        const std::uint8_t* const encode[3] = {encode_[0].data(), encode_[1].data(),
+                                               encode_[2].data()};
+        int x = 0;
+#if defined(__x86_64__)
+        // Two pixels a step: their sums are narrowed to 16 bits in one saturating pack, which
+        // is the clamp, and each pixel's three indices leave the vector in one move.
+        const __m128i unbias = _mm_set1_epi16(static_cast<short>(0x8000));
+        for (; x + 2 <= width; x += 2, in += 6, out += 6) {
+            const __m128i first = _mm_srai_epi32(Sum(in), FractionBits);
+            const __m128i second = _mm_srai_epi32(Sum(in + 3), FractionBits);
+            const __m128i indices = _mm_xor_si128(_mm_packs_epi32(first, second), unbias);
+            const auto low = static_cast<std::uint64_t>(_mm_cvtsi128_si64(indices));
+            const auto high =
+                static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(indices, indices)));
+            out[0] = encode[0][low & 0xFFFF];
+            out[1] = encode[1][(low >> 16) & 0xFFFF];
+            out[2] = encode[2][(low >> 32) & 0xFFFF];
+            out[3] = encode[0][high & 0xFFFF];
+            out[4] = encode[1][(high >> 16) & 0xFFFF];
+            out[5] = encode[2][(high >> 32) & 0xFFFF];
+        }
+#endif
+        for (; x < width; ++x, in += 3, out += 3) {
+            std::int32_t sum[3] = {};
+            for (int c = 0; c < 3; ++c)
+                for (int o = 0; o < 3; ++o)
+                    sum[o] += share_[c][in[c]][o];
+            for (int o = 0; o < 3; ++o)
+                out[o] = encode[o][std::clamp((sum[o] >> FractionBits) + Bias, 0, LinearSteps - 1)];
+        }
     }
 
 private:
-    static constexpr float Scale = LinearSteps - 1;
+    static constexpr double Scale = LinearSteps - 1;
+    // The shares are fixed point with this many bits below a table step, so that rounding
+    // each of them costs a fraction of a step, not a whole one.
+    static constexpr int FractionBits = 8;
+    static constexpr std::int32_t Fraction = 1 << FractionBits;
+    // Sums are kept 32,768 steps low, so that the signed 16-bit saturation of SSE2's pack
+    // clamps them to the tables exactly.
+    static constexpr std::int32_t Bias = LinearSteps / 2;
 
-#if defined(__SSE2__)
-    // Each input level's share of the three outputs is kept ready as one vector: a pixel is
-    // three loads, two additions and a clamp, then the curves out.
-    void ConvertOne(const std::uint8_t* in, std::uint8_t* out) const {
-        const __m128 sum =
-            _mm_add_ps(_mm_add_ps(_mm_load_ps(share_[0][in[0]]), _mm_load_ps(share_[1][in[1]])),
-                       _mm_load_ps(share_[2][in[2]]));
-        const __m128i index =
-            _mm_cvttps_epi32(_mm_min_ps(_mm_max_ps(sum, _mm_setzero_ps()), _mm_set1_ps(Scale)));
-        // Indices stay below 65,536: the low half of each lane is the whole of it.
-        out[0] = encode_[0][_mm_extract_epi16(index, 0)];
-        out[1] = encode_[1][_mm_extract_epi16(index, 2)];
-        out[2] = encode_[2][_mm_extract_epi16(index, 4)];
+#if defined(__x86_64__)
+    __m128i Share(int channel, std::uint8_t level) const {
+        return _mm_load_si128(reinterpret_cast<const __m128i*>(share_[channel][level]));
     }
-#else
-    void ConvertOne(const std::uint8_t* in, std::uint8_t* out) const {
-        float sum[3] = {};
-        for (int c = 0; c < 3; ++c)
-            for (int o = 0; o < 3; ++o)
-                sum[o] += share_[c][in[c]][o];
-        for (int o = 0; o < 3; ++o)
-            out[o] = encode_[o][static_cast<int>(std::clamp(sum[o], 0.0f, Scale))];
+    __m128i Sum(const std::uint8_t* in) const {
+        return _mm_add_epi32(_mm_add_epi32(Share(0, in[0]), Share(1, in[1])), Share(2, in[2]));
     }
 #endif
 
     // share_[c][v][o]: what level v of input channel c adds to output channel o, in linear
-    // light scaled to the output tables' steps, the rounding's half step on channel 0's shares
-    // (the fourth lane is padding).
-    alignas(16) float share_[3][256][4] = {};
+    // light scaled to the output tables' steps, fixed point; channel 0's shares also carry the
+    // rounding's half step and the bias (the fourth lane is padding).
+    alignas(16) std::int32_t share_[3][256][4] = {};
     std::vector<std::uint8_t> encode_[3];
 };
 

@@ -203,6 +203,20 @@ std::optional<std::string> Resolve(std::string_view path) {
     return resolved;
 }
 
+std::optional<FileStamp> StampOf(std::string_view path) {
+    const auto resolved = Resolve(path);
+    struct stat info;
+    if (!resolved || ::stat(resolved->c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    FileStamp stamp;
+    stamp.size = static_cast<std::uint64_t>(info.st_size);
+    stamp.modified =
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    stamp.device = static_cast<std::uint64_t>(info.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(info.st_ino);
+    return stamp;
+}
+
 ReadResult ReadWholeFile(std::string_view path, std::uint64_t maxBytes) {
     ReadResult result;
     const std::string native = NativePath(path);

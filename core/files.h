@@ -37,6 +37,16 @@ inline constexpr int FileTooLarge = EFBIG;
 // FileTooLarge (and its size), all before a byte is read.
 ReadResult ReadWholeFile(std::string_view path, std::uint64_t maxBytes);
 
+// What tells one version of a regular file from another without reading it.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::int64_t modified = 0; // nanoseconds
+    std::uint64_t device = 0, inode = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// nullopt for a missing name and anything but a regular file.
+std::optional<FileStamp> StampOf(std::string_view path);
+
 // The current directory, without a trailing separator except at the root.
 std::string CurrentDirectory();
 bool SetCurrentDirectory(std::string_view path);

@@ -7,8 +7,17 @@
 #include "pictures/pictures.h"
 #include "skin/skin.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int SlotCount = PictureViewWidgets::SlotCount;
+
+// What an image widget at `placed` in a window of windowSize says it shows of a picture drawn
+// into its whole rectangle (TImage::PrepareDrawing).
+AheadPlacement PlacedIn(const QRect& placed, const QSize& windowSize) {
+    const QRect visible = QRect(QPoint(0, 0), placed.size()) & QRect(-placed.topLeft(), windowSize);
+    return {placed.size(), visible.isEmpty() ? QRect(0, 0, 1, 1) : visible};
+}
 } // namespace
 
 QRect CentredInMainArea(int width, int height) {
@@ -48,6 +57,31 @@ void PictureView::ShowEntry() {
     view_.ShownRecord = number;
     view_.ThumbnailPage = 1;
     RefreshThumbnails();
+    if (entryShown_)
+        entryShown_();
+}
+
+std::vector<AheadPicture> PictureView::AheadOf(const CatalogueRecord& record, bool withMain,
+                                               int first, int last) const {
+    const QWidget* window = widgets_.mainImage.parentWidget();
+    const QSize windowSize = window != nullptr ? window->size() : QSize();
+    std::vector<AheadPicture> pictures;
+    if (withMain) {
+        pictures.push_back({"./images/" + record.MainPicture, [windowSize](int width, int height) {
+                                return PlacedIn(CentredInMainArea(width, height), windowSize);
+                            }});
+    }
+    for (int i = std::max(1, first); i <= std::min<int>(last, record.PictureCount); ++i) {
+        const QRect& box = slotBoxes_[static_cast<std::size_t>(std::min(i, SlotCount) - 1)];
+        const ThumbnailBox slot{box.left(), box.top(), box.width(), box.height()};
+        pictures.push_back(
+            {"images/" + record.Picture(i), [slot, windowSize](int width, int height) {
+                 const ThumbnailPlacement placed = FitThumbnail(width, height, slot);
+                 return PlacedIn(QRect(placed.left, placed.top, placed.width, placed.height),
+                                 windowSize);
+             }});
+    }
+    return pictures;
 }
 
 void PictureView::RefreshThumbnails() {

@@ -6,9 +6,13 @@
 
 #include <QRect>
 #include <array>
+#include <functional>
 #include <string>
+#include <vector>
 
+struct AheadPicture;
 struct Catalogue;
+struct CatalogueRecord;
 struct ViewState;
 class TImage;
 class TitleListSelection;
@@ -45,6 +49,15 @@ public:
     // Left and Right page the strip and never reach the list, so its selection stays.
     void PageByKey(int& key, Qt::KeyboardModifiers shift);
 
+    // Called at the end of every ShowEntry that showed an entry.
+    void SetEntryShown(std::function<void()> entryShown) { entryShown_ = std::move(entryShown); }
+    // The record's pictures placed as ShowEntry and paging would place them, for decoding
+    // ahead: its main picture when withMain, and its pictures first to last (1-based) in the
+    // strip, the first four in their slots and any later one in the last slot, where paging
+    // brings it.
+    std::vector<AheadPicture> AheadOf(const CatalogueRecord& record, bool withMain, int first,
+                                      int last) const;
+
 private:
     void ShowInMainArea(const std::string& fileName);
 
@@ -54,4 +67,5 @@ private:
     const TitleListSelection& selection_;
     ViewState& view_;
     const Catalogue& catalogue_;
+    std::function<void()> entryShown_;
 };

@@ -49,10 +49,12 @@ TForm1::TForm1(const WindowContext& context)
       ListBox1(&Controls().Get<TListBox>("ListBox1")), opener_(context),
       selection_(*ListBox1, *MainImage, TheCatalogue(), View()),
       pictureView_({*MainImage, imageprev, *Image5, *Image6}, selection_, View(), TheCatalogue()),
+      entriesAhead_(*ListBox1, TheCatalogue(), pictureView_),
       titleList_({*ListBox1, *Edit1, *RadioImage1, *RadioImage2}, pictureView_, View(),
                  TheCatalogue(), [this] { opener_.Show(Window::NoHits); }),
       saveCopy_(*this, View()) {
     SetClosingEndsProgram();
+    pictureView_.SetEntryShown([this] { entriesAhead_.Schedule(); });
 }
 
 TForm1::~TForm1() = default;

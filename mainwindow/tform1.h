@@ -4,6 +4,7 @@
 // view, the title list and saving a copy) are handed the controls they use; the window's
 // handler table runs them.
 
+#include "mainwindow/entriesahead.h"
 #include "mainwindow/pictureview.h"
 #include "mainwindow/savecopy.h"
 #include "mainwindow/selectedentry.h"
@@ -70,6 +71,7 @@ private:
     WindowOpener opener_;
     TitleListSelection selection_;
     PictureView pictureView_;
+    EntriesAhead entriesAhead_;
     TitleList titleList_;
     SaveCopy saveCopy_;
     TPicture builtInBackground_;

@@ -3,7 +3,13 @@
 // A job gets only plain data (bytes, sizes) and makes only plain data or a QImage value; it
 // never touches a widget, a Qt object or the catalogue. Results come back through futures,
 // which the GUI thread reads.
+//
+// Two pools: the shown pictures' decodes, and the decodes ahead of time. The second has one
+// worker fewer than the machine has cores, so the GUI thread always finds one, and its workers
+// run at a lower priority; its jobs wait while the first pool has work (WaitUntilIdle) and stop
+// when it gets some (BusyFlag), so they never delay what is on show.
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -15,8 +21,10 @@
 
 class DecodePool {
 public:
-    explicit DecodePool(unsigned workers);
-    ~DecodePool(); // finishes the queued jobs, then joins
+    enum class Priority { Normal, Low };
+
+    explicit DecodePool(unsigned workers, Priority priority = Priority::Normal);
+    ~DecodePool(); // finishes the queued jobs (drops them at low priority), then joins
     DecodePool(const DecodePool&) = delete;
     DecodePool& operator=(const DecodePool&) = delete;
 
@@ -35,14 +43,29 @@ public:
 
     // Queues a short job ahead of every waiting one (a part of a decode already running).
     void RunNext(std::function<void()> job) { Queue(std::move(job), true); }
+    // Queues a job whose result nobody waits for.
+    void Post(std::function<void()> job) { Queue(std::move(job)); }
+
+    // Drops the jobs not yet started (of Post; a future's job would never be ready).
+    void DropQueued();
+    // Whether a job is queued or running.
+    bool Busy();
+    // Set while a job is queued or running: a decode ahead of time gives way when it is.
+    const std::atomic<bool>& BusyFlag() const { return busy_; }
+    // Returns once no job is queued or running.
+    void WaitUntilIdle();
 
 private:
     void Queue(std::function<void()> job, bool first = false);
-    void Work();
+    void Work(Priority priority);
 
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<std::function<void()>> jobs_;
+    std::condition_variable idle_;
+    int running_ = 0;
+    std::atomic<bool> busy_{false};
     bool stopping_ = false;
+    const bool low_;
     std::vector<std::thread> threads_;
 };

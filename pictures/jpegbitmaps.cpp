@@ -1,6 +1,8 @@
 #include "pictures/jpegbitmaps.h"
 
+#include "pictures/bytesfingerprint.h"
 #include "pictures/bytesregistry.h"
+#include "pictures/decodedahead.h"
 #include "pictures/decodepool.h"
 #include "pictures/jpegscale.h"
 
@@ -15,6 +17,20 @@ BytesRegistry<JpegBitmaps>& Registry() {
 }
 
 } // namespace
+
+JpegDecodeRequest PlanJpegDecode(bool grayscale, int width, int height, QSize target,
+                                 QRect visible) {
+    JpegDecodeRequest request;
+    request.grayscale = grayscale;
+    request.width = width;
+    request.height = height;
+    request.denominator = SmallestCoveringScale(width, height, target.width(), target.height());
+    const QRect whole(QPoint(0, 0), target);
+    if (request.denominator == 1 && target == QSize(width, height) && !visible.isEmpty() &&
+        !visible.contains(whole))
+        request.part = visible & whole;
+    return request;
+}
 
 JpegDecode::JpegDecode() : abandoned(std::make_shared<std::atomic<bool>>(false)) {}
 
@@ -40,6 +56,15 @@ std::shared_ptr<const JpegDecode> JpegBitmaps::Decode(const JpegDecodeRequest& r
     }
 
     auto decode = std::make_shared<JpegDecode>();
+    const AheadKey key{Fingerprint(), bytes_->size(), denominator, space};
+    if (std::optional<StoredDecode> stored = DecodedAhead::Instance().Find(key, request.part)) {
+        decode->part = stored->part;
+        std::promise<DecodedJpeg> ready;
+        ready.set_value(std::move(stored->decoded));
+        decode->result = ready.get_future().share();
+        slot = decode;
+        return decode;
+    }
     decode->part = request.part;
     const int width = JpegScaledSide(request.width, denominator);
     const int height = JpegScaledSide(request.height, denominator);
@@ -67,6 +92,12 @@ std::shared_ptr<const JpegDecode> JpegBitmaps::Decode(const JpegDecodeRequest& r
     }
     slot = decode;
     return decode;
+}
+
+std::uint64_t JpegBitmaps::Fingerprint() {
+    if (!fingerprint_)
+        fingerprint_ = BytesFingerprint(bytes_->data(), bytes_->size());
+    return *fingerprint_;
 }
 
 std::shared_ptr<JpegBitmaps> SharedJpegBitmaps(std::vector<std::uint8_t> bytes) {

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <future>
 #include <memory>
+#include <optional>
 
 #include <QRect>
 
@@ -23,6 +24,13 @@ struct JpegDecodeRequest {
     QRect part;
     OutputSpace space = OutputSpace::Screen;
 };
+
+// What a picture of width x height asks to decode to be drawn into a target of that size, of
+// which only visible shows (empty: all of it): the smallest scale covering the target, and at
+// the picture's own size only the visible part, so a photograph far larger than its frame is
+// decoded only where it shows.
+JpegDecodeRequest PlanJpegDecode(bool grayscale, int width, int height, QSize target,
+                                 QRect visible);
 
 // One decode at one scale; waiting on it runs a decode not yet started on the waiting thread.
 // When the last picture holding it lets it go, a decode still running stops.
@@ -44,18 +52,21 @@ public:
     const std::vector<std::uint8_t>& Bytes() const { return *bytes_; }
 
     // The decode at the request's scale that a picture of these bytes holds (when it covers the
-    // part asked for), or a new one:
+    // part asked for), one decoded ahead of time (decodedahead.h), or a new one:
     // queued on the pool when inBackground, otherwise made when first waited for. A queued
     // decode that nobody holds any more when its turn comes is skipped.
     std::shared_ptr<const JpegDecode> Decode(const JpegDecodeRequest& request, bool inBackground);
     int LiveDecodes() const;
 
 private:
+    std::uint64_t Fingerprint();
+
     // Never changed; a queued decode holds the bytes until it has run.
     std::shared_ptr<const std::vector<std::uint8_t>> bytes_;
     // By scale (1/1, 1/2, 1/4, 1/8), then the same for sRGB when the screen has a profile of its
     // own (the printed page).
     std::array<std::weak_ptr<const JpegDecode>, 8> decodes_;
+    std::optional<std::uint64_t> fingerprint_; // of bytes_, at the first look for a decode ahead
 };
 
 // The bitmaps a live picture holds for the same bytes, or new ones holding them.

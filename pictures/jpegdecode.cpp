@@ -1,5 +1,6 @@
 #include "pictures/jpegdecode.h"
 
+#include "pictures/decodedahead.h"
 #include "pictures/jpegerrors.h"
 #include "pictures/jpegreader.h"
 
@@ -21,8 +22,13 @@ DecodedJpeg DecodeJpeg(const std::vector<std::uint8_t>& bytes, bool grayscale, i
     asked.width = part.width();
     asked.height = part.height();
     if (width > 0 && height > 0) {
-        image = QImage(part.width(), part.height(),
-                       grayscale ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+        const QImage::Format format = grayscale ? QImage::Format_Grayscale8 : QImage::Format_RGB888;
+        image = QImage(part.width(), part.height(), format);
+        if (image.isNull()) {
+            // What was decoded ahead of time is the first memory to give up.
+            DecodedAhead::Instance().Drop();
+            image = QImage(part.width(), part.height(), format);
+        }
         if (image.isNull()) {
             decoded.error = BitmapAllocationFailed;
             return decoded;

@@ -73,14 +73,10 @@ std::unique_ptr<TGraphic> TJPEGImage::Clone() const {
 void TJPEGImage::PrepareDrawing(QSize target, QRect visible) {
     if (decoded_ || decode_ || width_ <= 0 || height_ <= 0 || target.isEmpty())
         return;
-    scale_ = SmallestCoveringScale(width_, height_, target.width(), target.height());
-    part_ = {};
-    // Drawn at its own size, a picture larger than what shows of it (the main picture of a
-    // photograph of 150 megapixels in a window's frame) is decoded only where it shows.
-    if (scale_ == 1 && target == QSize(width_, height_) && !visible.isEmpty() &&
-        !visible.contains(QRect(QPoint(0, 0), target)))
-        part_ = visible & QRect(QPoint(0, 0), target);
-    decode_ = data_->Decode({grayscale_, width_, height_, scale_, part_}, true);
+    const JpegDecodeRequest request = PlanJpegDecode(grayscale_, width_, height_, target, visible);
+    scale_ = request.denominator;
+    part_ = request.part;
+    decode_ = data_->Decode(request, true);
 }
 
 void TJPEGImage::RaiseDecodeError(int code) const {
@@ -128,12 +124,21 @@ QImage TJPEGImage::CompleteImage() {
 QImage TJPEGImage::SrgbImage() {
     if (ScreenIsSrgb() || width_ <= 0 || height_ <= 0)
         return CompleteImage();
+    // The pixels ToImage gives, or would give: the scale and part prepared for, so that paper
+    // (the printed box's share of a 150-megapixel photograph) never needs the whole picture.
+    const QRect wanted = decoded_ ? QRect(offset_, bitmap_.size()) : part_;
     const std::shared_ptr<const JpegDecode> decode =
-        data_->Decode({grayscale_, width_, height_, 1, QRect(), OutputSpace::Srgb}, true);
+        data_->Decode({grayscale_, width_, height_, scale_, wanted, OutputSpace::Srgb}, true);
     const DecodedJpeg& result = decode->result.get();
     if (result.error != 0)
         RaiseDecodeError(result.error);
-    return result.bitmap;
+    if (!decoded_)
+        offset_ = wanted.topLeft(); // where ImageOffset() says these pixels lie
+    // A decode shared with a picture that wanted more holds more.
+    if (wanted.isEmpty() ||
+        (result.offset == wanted.topLeft() && result.bitmap.size() == wanted.size()))
+        return result.bitmap;
+    return result.bitmap.copy(wanted.translated(-result.offset));
 }
 
 bool TJPEGImage::DrawReady() const {

@@ -42,7 +42,8 @@ public:
     QImage ToImage() override;
     // Raises the decoding error at every call.
     QImage CompleteImage() override;
-    // At full size; decoded on the decode pool while the caller waits.
+    // At the scale and part prepared for, as ToImage; decoded on the decode pool while the
+    // caller waits.
     QImage SrgbImage() override;
 
     bool Grayscale() const { return grayscale_; }

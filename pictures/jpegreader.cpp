@@ -196,10 +196,17 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
             ERREXIT(info, JERR_BAD_STATE);
     }
     session->rows.Finish(*rowsDone);
-    // The rows below the part are read but not made into pixels, so that faulty data there is
-    // reported as it would be for the whole picture.
-    if (const JDIMENSION below = info->output_height - info->output_scanline; below > 0)
+    // Below the part: a file of one scan is read no further, since nothing there is drawn (the
+    // data after the part is half the work of a part in the middle of a large photograph).
+    // A file of several scans was read whole by jpeg_start_decompress, so its faults are known;
+    // its rows below are skipped, not made into pixels.
+    if (const JDIMENSION below = info->output_height - info->output_scanline; below > 0) {
+        if (!jpeg_has_multiple_scans(info)) {
+            jpeg_destroy_decompress(info);
+            return 0;
+        }
         jpeg_skip_scanlines(info, below);
+    }
     jpeg_finish_decompress(info);
     jpeg_destroy_decompress(info);
     return 0;

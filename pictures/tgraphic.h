@@ -58,7 +58,8 @@ public:
     // raised every time, not only at the first drawing.
     virtual QImage CompleteImage() { return ToImage(); }
     // The complete pixels in sRGB, for paper: what the screen shows unless it has a profile of
-    // its own, in which case a JPEG is decoded once more, for sRGB.
+    // its own, in which case a JPEG is decoded once more, for sRGB (the same scale and part,
+    // at ImageOffset()).
     virtual QImage SrgbImage() { return CompleteImage(); }
     // Where ToImage's pixels lie in the picture when drawing was prepared for a visible part
     // only, and they hold just that part (a JPEG, a metafile or a bitmap at its own size).

@@ -76,7 +76,7 @@ ScreenResolution ScreenDpi() {
 // A picture that cannot be decoded stops the print like any other failure, before the job
 // starts, rather than print an empty box. Only the part the box shows is decoded: a picture
 // of 150 megapixels shows a few hundred pixels of its corner there. Paper gets sRGB, which CUPS
-// expects, whatever profile the screen has (then the whole picture is decoded again for it).
+// expects, whatever profile the screen has (then that part is decoded again for it).
 PageContent PrintedContent(const std::string& caption, TGraphic* picture,
                            const ReportLayout& layout, const printgeometry::DeviceMetrics& device,
                            std::optional<PicturePart>& part) {

@@ -51,6 +51,8 @@ BenchCatalogue WriteBenchCatalogue(const std::filesystem::path& folder,
                              Pictures("nagy", layout.bigCount),
                              Pictures("kis", layout.smallCount),
                              {},
+                             {},
+                             {},
                              {}};
     std::filesystem::create_directories(folder / "images");
     int seed = 0;
@@ -68,6 +70,14 @@ BenchCatalogue WriteBenchCatalogue(const std::filesystem::path& folder,
             WritePainting(folder / picture, layout.bigWidth, layout.bigHeight, ++bigSeed,
                           layout.quality, layout.taggedProfile);
     }
+    for (int entry = 1; entry <= layout.moreEntries; ++entry) {
+        catalogue.moreTitles.push_back("Sorozat " + std::to_string(entry));
+        catalogue.morePictures.push_back(
+            Pictures("sorozat" + std::to_string(entry) + "_", layout.bigCount));
+        for (const std::string& picture : catalogue.morePictures.back())
+            WritePainting(folder / picture, layout.bigWidth, layout.bigHeight, ++seed,
+                          layout.quality);
+    }
     for (const char* face : {"activearrowleft.jpg", "inactivearrowleft.jpg", "activearrowright.jpg",
                              "inactivearrowright.jpg"})
         WritePainting(folder / face, 12, 31, ++seed, layout.quality);
@@ -78,7 +88,11 @@ BenchCatalogue WriteBenchCatalogue(const std::filesystem::path& folder,
                        EntryText(catalogue.smallTitle, catalogue.smallPictures);
     if (!catalogue.taggedTitle.empty())
         text += EntryText(catalogue.taggedTitle, catalogue.taggedPictures);
-    text = (catalogue.taggedTitle.empty() ? "2\r\n" : "3\r\n") + text;
+    for (std::size_t entry = 0; entry < catalogue.moreTitles.size(); ++entry)
+        text += EntryText(catalogue.moreTitles[entry], catalogue.morePictures[entry]);
+    const std::size_t entries =
+        2 + (catalogue.taggedTitle.empty() ? 0 : 1) + catalogue.moreTitles.size();
+    text = std::to_string(entries) + "\r\n" + text;
     WriteFile(folder / "datas.dat", std::vector<std::uint8_t>(text.begin(), text.end()));
     return catalogue;
 }

@@ -18,6 +18,9 @@ struct BenchCatalogueLayout {
     // When not empty, a third entry shows the big entry's pictures again, each with this ICC
     // profile embedded, so that showing them costs the colour conversion too.
     std::vector<std::uint8_t> taggedProfile;
+    // Entries after those, each of bigCount pictures of the big size, all different: a list
+    // to move through with decoding ahead.
+    int moreEntries = 0;
 };
 
 struct BenchCatalogue {
@@ -29,9 +32,12 @@ struct BenchCatalogue {
     std::vector<std::string> smallPictures;
     std::string taggedTitle; // empty without a tagged entry
     std::vector<std::string> taggedPictures;
+    std::vector<std::string> moreTitles;
+    std::vector<std::vector<std::string>> morePictures;
 };
 
-// Writes everything into folder. The big entry comes first, the tagged one (if any) last. Each
+// Writes everything into folder. The big entry comes first, then the small, the tagged one (if
+// any) and the further entries. Each
 // entry needs two pictures at least (with one, the catalogue's reading would take the closing "##"
 // for the second).
 BenchCatalogue WriteBenchCatalogue(const std::filesystem::path& folder,

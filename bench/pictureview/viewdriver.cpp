@@ -10,7 +10,9 @@
 #include "skin/tform.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -85,6 +87,17 @@ void ViewDriver::ClickRow(int row) {
     TListBox& list = *Main().ListBox1;
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                       list.visualItemRect(list.item(row)).center());
+}
+
+void ViewDriver::PressKeyOnList(int key) {
+    QTest::keyClick(Main().ListBox1, static_cast<Qt::Key>(key));
+}
+
+void ViewDriver::WaitForDecodesAhead() {
+    while (DecodingAhead()) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
 }
 
 void ViewDriver::ClickPageRight() {

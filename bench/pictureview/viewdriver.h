@@ -25,6 +25,10 @@ public:
 
     // A click on the row, so the list's click handler runs as it does for the user.
     void ClickRow(int row);
+    // A key pressed and released on the title list (Qt::Key_Down moves to the next title).
+    void PressKeyOnList(int key);
+    // Returns once nothing waits to be decoded ahead.
+    void WaitForDecodesAhead();
     // A click on the right paging arrow.
     void ClickPageRight();
     // Paints the whole main window at once, waits until every shown picture is drawn, then runs

@@ -1,6 +1,6 @@
 // Decoding pictures whose profiles need care: a large one, shared with the decode pool row by
-// row, and profiles that cannot be used. The colours in the windows and on paper are tested
-// with the windows (tests/mainwindow, tests/print).
+// row, one printed while the screen has a profile of its own, and profiles that cannot be used. The
+// colours in the windows and on paper are tested with the windows (tests/mainwindow, tests/print).
 
 #include "colour/colour.h"
 #include "pictures/pictures.h"
@@ -25,6 +25,21 @@ TEST(Colour, ALargePictureIsConvertedToItsLastRow) {
     for (int y = 0; y < High; y += Band)
         ASSERT_LE(MeanDifference(shown.copy(0, y, Wide, Band), expected.copy(0, y, Wide, Band)), 3)
             << "rows from " << y;
+}
+
+TEST(Colour, PaperOnAWideGamutScreenDecodesOnlyWhatPrints) {
+    constexpr int Wide = 1600, High = 1200;
+    const QRect printed(200, 100, 500, 400);
+    const std::vector<std::uint8_t> source = PhotoPixels(Wide, High);
+    TJPEGImage picture;
+    picture.LoadFromBytes(TaggedJpeg(source, Wide, High, ReadProfile(ProPhotoProfile)));
+    picture.PrepareDrawing({Wide, High}, printed);
+    ASSERT_TRUE(SetScreenProfile(ReadProfile(AdobeRgbProfile)));
+    const QImage paper = picture.SrgbImage();
+    SetScreenProfile({});
+    EXPECT_EQ(paper.size(), printed.size());
+    EXPECT_EQ(picture.ImageOffset(), printed.topLeft());
+    EXPECT_LE(MeanDifference(paper, RgbImage(source, Wide, High).copy(printed)), 3);
 }
 
 TEST(Colour, ProfilesThatCannotBeUsedLeaveThePictureUntagged) {

@@ -1,6 +1,7 @@
 #include "tests/colour/taggedpictures.h"
 
 #include "pictures/jpegencoder.h"
+#include "tests/pictures/testpictures.h"
 
 #include <cmath>
 #include <cstdio>
@@ -9,7 +10,6 @@
 #include <iterator>
 #include <stdexcept>
 
-#include <jpeglib.h>
 #include <lcms2.h>
 
 namespace {
@@ -27,34 +27,6 @@ std::vector<std::uint8_t> Transformed(const std::vector<std::uint8_t>& rgb, cmsH
                    static_cast<cmsUInt32Number>(rgb.size() / 3));
     cmsDeleteTransform(transform);
     return converted;
-}
-
-std::vector<std::uint8_t> InkJpeg(const std::vector<std::uint8_t>& inks, int width, int height) {
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = static_cast<JDIMENSION>(width);
-    info.image_height = static_cast<JDIMENSION>(height);
-    info.input_components = 4;
-    info.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    info.write_Adobe_marker = TRUE;
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row =
-            const_cast<JSAMPROW>(inks.data() + std::size_t(width) * 4 * info.next_scanline);
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<std::uint8_t> out(buffer, buffer + size);
-    std::free(buffer);
-    return out;
 }
 
 } // namespace
@@ -98,7 +70,7 @@ std::vector<std::uint8_t> TaggedJpeg(const std::vector<std::uint8_t>& rgb, int w
     const bool ink = cmsGetColorSpace(out) == cmsSigCmykData;
     std::vector<std::uint8_t> jpeg;
     if (ink) {
-        jpeg = InkJpeg(Transformed(rgb, out, TYPE_CMYK_8_REV, 4), width, height);
+        jpeg = InkJpeg(Transformed(rgb, out, TYPE_CMYK_8_REV, 4), width, height, false, true, 95);
     } else {
         const std::vector<std::uint8_t> converted = Transformed(rgb, out, TYPE_RGB_8, 3);
         jpeg = EncodeJpeg(converted.data(), width, height, false, 95);

@@ -10,6 +10,8 @@
 #include "skin/skin.h"
 #include "tests/colour/taggedpictures.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QTest>
 
@@ -18,6 +20,19 @@ namespace {
 constexpr int Width = 160, Height = 120;
 
 class ColourTrue : public ProgramTest {};
+
+// What the widget paints once its picture is decoded: a paint waits for a decode only a moment,
+// which a loaded machine can pass, and then leaves the widget empty until the decode is done.
+QImage Drawn(TImage& image) {
+    QImage grabbed = image.grab().toImage();
+    QElapsedTimer patience;
+    patience.start();
+    while (image.DecodeUnshown() && patience.elapsed() < 30'000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        grabbed = image.grab().toImage();
+    }
+    return grabbed;
+}
 
 TEST_F(ColourTrue, TaggedVersionsShowTheOriginalsColoursInEveryView) {
     WriteTaggedVersions(folder_ / "images", Width, Height);
@@ -42,7 +57,7 @@ TEST_F(ColourTrue, TaggedVersionsShowTheOriginalsColoursInEveryView) {
 
     std::vector<QImage> thumbnails, mains, previews;
     for (std::size_t i = 0; i < std::size(TaggedVersions); ++i) {
-        thumbnails.push_back(Main().imageprev[i]->grab().toImage());
+        thumbnails.push_back(Drawn(*Main().imageprev[i]));
         preview.ShowFile(
             QString::fromStdString((folder_ / "images" / TaggedVersions[i].file).string()));
         previews.push_back(box->grab(drawn).toImage());
@@ -50,7 +65,7 @@ TEST_F(ColourTrue, TaggedVersionsShowTheOriginalsColoursInEveryView) {
     for (std::size_t i = 0; i < std::size(TaggedVersions); ++i) {
         QTest::keyClick(Main().ListBox1, Qt::Key_Down);
         ProcessEvents();
-        mains.push_back(Main().MainImage->grab().toImage());
+        mains.push_back(Drawn(*Main().MainImage));
     }
     for (std::size_t i = 1; i < std::size(TaggedVersions); ++i) {
         SCOPED_TRACE(TaggedVersions[i].file);

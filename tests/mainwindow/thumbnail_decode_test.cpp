@@ -1,10 +1,14 @@
 // The picture view's decodes: thumbnails scaled down in the background while the slots keep
-// their places, decoding errors reported in paint order however the decodes interleave, and
-// decoded pictures let go when another entry replaces them.
+// their places, decoding errors reported in paint order however the decodes interleave,
+// decoded pictures let go when another entry replaces them, and the entries next to the shown
+// one decoded ahead.
 
 #include "tests/mainwindow/program_fixture.h"
 
+#include "mainwindow/pictureview.h"
 #include "mainwindow/tform1.h"
+#include "pictures/bytesfingerprint.h"
+#include "pictures/decodedahead.h"
 #include "pictures/jpegbitmaps.h"
 #include "pictures/pictures.h"
 #include "skin/skin.h"
@@ -133,4 +137,40 @@ TEST_F(ThumbnailDecode, ReplacedEntryLetsItsDecodedPicturesGo) {
         EXPECT_EQ(live(name), 0) << name;
     // 160 x 120 needs its full size in a 112 x 84 slot: one decode for both widgets.
     EXPECT_EQ(live("b1.jpg"), 1);
+}
+
+TEST_F(ThumbnailDecode, NeighbouringEntriesAreDecodedAheadAndTheirFailuresWaitForTheirShowing) {
+    WriteCatalogue({EntryWithPictures("Első", "a", 2, 640, 480),
+                    EntryWithPictures("Második", "b", 2, 640, 480),
+                    EntryWithPictures("Harmadik", "c", 2, 640, 480)});
+    for (const char* stem : {"a", "b", "c"}) {
+        for (int i = 1; i <= 2; ++i)
+            WriteJpeg("images/" + std::string(stem) + std::to_string(i) + ".jpg", 640, 480,
+                      QColor(stem[0], i * 90, 30));
+    }
+    SpoilEnd(folder_ / "images/b2.jpg", {0xFF, 0xC4, 0x00, 0x03, 0x00});
+    StartProgram();
+    Paint();
+    QElapsedTimer patience;
+    patience.start();
+    while (DecodingAhead() && patience.elapsed() < 30'000)
+        ProcessEvents();
+    ASSERT_FALSE(DecodingAhead());
+    EXPECT_TRUE(reports_.empty()) << "a failure decoded ahead is the showing's to report";
+
+    // The next entry's main picture is the bitmap decoded ahead, not a decode of its own.
+    const std::vector<std::uint8_t> bytes = FileBytes(folder_ / "images/b1.jpg");
+    const TImage& main = *Main().MainImage;
+    const QRect placed = CentredInMainArea(640, 480);
+    const QRect shown =
+        QRect(QPoint(0, 0), placed.size()) & QRect(-placed.topLeft(), Main().size());
+    const std::optional<StoredDecode> ahead = DecodedAhead::Instance().Find(
+        {BytesFingerprint(bytes.data(), bytes.size()), bytes.size(), 1, OutputSpace::Screen},
+        shown);
+    ASSERT_TRUE(ahead.has_value());
+    ClickRow(1);
+    EXPECT_TRUE(main.Picture().Graphic()->DrawReady()) << "ready before any paint";
+    Paint();
+    EXPECT_EQ(main.Picture().Graphic()->ToImage().cacheKey(), ahead->decoded.bitmap.cacheKey());
+    EXPECT_EQ(reports_, std::vector<std::string>{"JPEG error #11."}) << "slot 2, when shown";
 }

@@ -38,7 +38,8 @@ std::vector<std::uint8_t> MakeProgressiveJpeg(int width, int height) {
     return EncodeJpeg(rgb.data(), width, height, false, 95, 72, true);
 }
 
-std::vector<std::uint8_t> MakeInkJpeg(bool ycck, bool adobeMarker) {
+std::vector<std::uint8_t> InkJpeg(const std::vector<std::uint8_t>& inks, int width, int height,
+                                  bool ycck, bool adobeMarker, int quality) {
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
     info.err = jpeg_std_error(&errors);
@@ -46,30 +47,39 @@ std::vector<std::uint8_t> MakeInkJpeg(bool ycck, bool adobeMarker) {
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = 32;
-    info.image_height = 16;
+    info.image_width = static_cast<JDIMENSION>(width);
+    info.image_height = static_cast<JDIMENSION>(height);
     info.input_components = 4;
     info.in_color_space = JCS_CMYK;
     jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
     jpeg_set_colorspace(&info, ycck ? JCS_YCCK : JCS_CMYK);
     info.write_Adobe_marker = adobeMarker ? TRUE : FALSE;
     jpeg_start_compress(&info, TRUE);
-    std::uint8_t row[32 * 4];
-    for (int i = 0; i < 32 * 4; ++i) {
-        const bool left = i < 16 * 4;
-        const int ink = (i % 4 == 0 && left) || (i % 4 == 2 && !left) ? 255
-                        : i % 4 == 3 && !left                         ? 128
-                                                                      : 0;
-        row[i] = static_cast<std::uint8_t>(adobeMarker ? 255 - ink : ink);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row =
+            const_cast<JSAMPROW>(inks.data() + std::size_t(width) * 4 * info.next_scanline);
+        jpeg_write_scanlines(&info, &row, 1);
     }
-    JSAMPROW rows[1] = {row};
-    while (info.next_scanline < info.image_height)
-        jpeg_write_scanlines(&info, rows, 1);
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
     std::vector<std::uint8_t> out(buffer, buffer + size);
     std::free(buffer);
     return out;
+}
+
+std::vector<std::uint8_t> MakeInkJpeg(bool ycck, bool adobeMarker) {
+    constexpr int Width = 32, Height = 16;
+    std::vector<std::uint8_t> inks;
+    for (int y = 0; y < Height; ++y)
+        for (int i = 0; i < Width * 4; ++i) {
+            const bool left = i < Width / 2 * 4;
+            const int ink = (i % 4 == 0 && left) || (i % 4 == 2 && !left) ? 255
+                            : i % 4 == 3 && !left                         ? 128
+                                                                          : 0;
+            inks.push_back(static_cast<std::uint8_t>(adobeMarker ? 255 - ink : ink));
+        }
+    return InkJpeg(inks, Width, Height, ycck, adobeMarker);
 }
 
 std::vector<std::uint8_t> WithBadMarkerBeforeEnd(std::vector<std::uint8_t> jpeg) {

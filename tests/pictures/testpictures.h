@@ -11,8 +11,13 @@ std::vector<std::uint8_t> PatternPixels(int width, int height);
 std::vector<std::uint8_t> MakeJpeg(int width, int height, bool grayscale = false, int quality = 92);
 // A progressive encoding made with libjpeg directly (the program never writes one).
 std::vector<std::uint8_t> MakeProgressiveJpeg(int width, int height);
-// A 32 x 16 JPEG of printing inks, made with libjpeg directly: full cyan on the left half, full
-// yellow over half black on the right; YCCK when ycck, inverted under Adobe's marker if any.
+// A JPEG of printing inks made with libjpeg directly: inks holds width*height pixels of 4 bytes
+// (C, M, Y, K) as the file keeps them, inverted when adobeMarker (Adobe's marker says so); the
+// file is YCCK when ycck.
+std::vector<std::uint8_t> InkJpeg(const std::vector<std::uint8_t>& inks, int width, int height,
+                                  bool ycck, bool adobeMarker, int quality = 75);
+// A 32 x 16 JPEG of printing inks: full cyan on the left half, full yellow over half black on
+// the right; YCCK when ycck, inverted under Adobe's marker if any.
 std::vector<std::uint8_t> MakeInkJpeg(bool ycck, bool adobeMarker);
 // The JPEG with a malformed table marker inserted before its end marker: the picture data
 // decodes completely, then libjpeg fails with a bad marker length.

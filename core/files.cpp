@@ -255,10 +255,29 @@ ReadResult ReadWholeFile(std::string_view path, std::uint64_t maxBytes) {
         result.size = size;
         return result;
     }
-    result.bytes.reserve(static_cast<std::size_t>(size));
+    // Straight into the result up to the size the file has now (a picture of megabytes is then
+    // copied once, not twice), the rest of a file that grows through a buffer.
+    result.bytes.resize(static_cast<std::size_t>(size));
+    std::uint64_t total = 0;
+    while (total < size) {
+        const ssize_t got =
+            ::read(file.get(), result.bytes.data() + total, static_cast<std::size_t>(size - total));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            result.error = errno;
+            result.bytes.clear();
+            return result;
+        }
+        if (got == 0)
+            break; // it shrank
+        total += static_cast<std::uint64_t>(got);
+    }
+    result.bytes.resize(static_cast<std::size_t>(total));
+    if (total < size)
+        return result;
     // A file that grows while it is read is cut off at one byte past the limit and refused.
     std::uint8_t buffer[1 << 16];
-    std::uint64_t total = 0;
     for (;;) {
         const std::uint64_t left = maxBytes - total; // total never passes maxBytes here
         const std::size_t wanted =

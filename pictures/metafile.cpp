@@ -72,16 +72,14 @@ void TMetafile::LoadFromBytes(std::vector<std::uint8_t> bytes) {
             throw EPictureTooComplex("drawing it passed the time or memory it may take");
         if (!converted.svg)
             throw EInvalidGraphic("Metafile is not valid");
-        drawing = std::make_shared<QSvgRenderer>(converted.svg->svg);
         source = std::make_shared<MetafileDrawing>(
             MetafileDrawing{converted.svg->svg, converted.svg->viewBox});
+        drawing = ParseMetafileDrawing(*source);
     } catch (const std::bad_alloc&) {
         throw EOutOfMemory();
     }
     if (!drawing->isValid())
         throw EInvalidGraphic("Metafile is not valid");
-    if (!converted.svg->viewBox.isEmpty())
-        drawing->setViewBox(converted.svg->viewBox);
 
     int width = size->width;
     int height = size->height;
@@ -110,11 +108,8 @@ QSvgRenderer& TMetafile::Renderer() {
     if (!drawing_) {
         if (parsedAtLoad_)
             drawing_ = std::move(parsedAtLoad_);
-        else {
-            drawing_ = std::make_shared<QSvgRenderer>(source_->svg);
-            if (!source_->viewBox.isEmpty())
-                drawing_->setViewBox(source_->viewBox);
-        }
+        else
+            drawing_ = ParseMetafileDrawing(*source_);
     }
     return *drawing_;
 }

@@ -7,6 +7,13 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+std::unique_ptr<QSvgRenderer> ParseMetafileDrawing(const MetafileDrawing& drawing) {
+    auto parsed = std::make_unique<QSvgRenderer>(drawing.svg);
+    if (!drawing.viewBox.isEmpty())
+        parsed->setViewBox(drawing.viewBox);
+    return parsed;
+}
+
 RenderedMetafile RenderMetafile(const MetafileDrawing& drawing, QSize target, QRect area,
                                 QSvgRenderer* parsed) {
     RenderedMetafile rendered;
@@ -19,9 +26,7 @@ RenderedMetafile RenderMetafile(const MetafileDrawing& drawing, QSize target, QR
         rendered.image.fill(Qt::transparent);
         std::unique_ptr<QSvgRenderer> own;
         if (parsed == nullptr) {
-            own = std::make_unique<QSvgRenderer>(drawing.svg);
-            if (!drawing.viewBox.isEmpty())
-                own->setViewBox(drawing.viewBox);
+            own = ParseMetafileDrawing(drawing);
             parsed = own.get();
         }
         QPainter painter(&rendered.image);

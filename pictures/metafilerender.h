@@ -22,6 +22,9 @@ struct MetafileDrawing {
     QRectF viewBox; // the picture's area in the SVG's units; empty when the SVG's size is it
 };
 
+// The drawing parsed into a renderer, set to the picture's area; for one thread at a time.
+std::unique_ptr<QSvgRenderer> ParseMetafileDrawing(const MetafileDrawing& drawing);
+
 struct RenderedMetafile {
     QImage image; // the rendered area, transparent where nothing is drawn
     bool outOfMemory = false;

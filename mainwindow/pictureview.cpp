@@ -13,10 +13,9 @@ namespace {
 constexpr int SlotCount = PictureViewWidgets::SlotCount;
 
 // What an image widget at `placed` in a window of windowSize says it shows of a picture drawn
-// into its whole rectangle (TImage::PrepareDrawing).
+// into its whole rectangle.
 AheadPlacement PlacedIn(const QRect& placed, const QSize& windowSize) {
-    const QRect visible = QRect(QPoint(0, 0), placed.size()) & QRect(-placed.topLeft(), windowSize);
-    return {placed.size(), visible.isEmpty() ? QRect(0, 0, 1, 1) : visible};
+    return {placed.size(), ShownPartOf(placed, windowSize)};
 }
 } // namespace
 

@@ -28,6 +28,12 @@ std::chrono::milliseconds WaitLeft() {
 
 } // namespace
 
+QRect ShownPartOf(const QRect& geometry, const QSize& parentSize) {
+    const QRect shown =
+        QRect(QPoint(0, 0), geometry.size()) & QRect(-geometry.topLeft(), parentSize);
+    return shown.isEmpty() ? QRect(0, 0, 1, 1) : shown;
+}
+
 TImage::TImage(QWidget* parent) : QWidget(parent) {
     picture_.OnChange = [this] { PictureChanged(); };
 }
@@ -74,11 +80,10 @@ void TImage::PrepareDrawing() {
     if (graphic == nullptr)
         return;
     // What can ever show of it: the widget's bounds, within its window.
-    QRect visible = rect();
-    if (const QWidget* parent = parentWidget())
-        visible &= QRect(-pos(), parent->size());
+    const QWidget* parent = parentWidget();
     graphic->PrepareDrawing(stretch_ ? size() : QSize(graphic->Width(), graphic->Height()),
-                            visible.isEmpty() ? QRect(0, 0, 1, 1) : visible);
+                            parent ? ShownPartOf(geometry(), parent->size())
+                                   : ShownPartOf(rect(), size()));
 }
 
 void TImage::PictureChanged() {

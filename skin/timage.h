@@ -10,6 +10,10 @@
 
 class QTimer;
 
+// The part of a widget at geometry that its parent of parentSize can show, in the widget's own
+// coordinates; a 1 x 1 corner when none of it can, so that a picture still gets ready.
+QRect ShownPartOf(const QRect& geometry, const QSize& parentSize);
+
 class TImage : public QWidget {
     Q_OBJECT
 

@@ -3,6 +3,7 @@
 #include "core/cp1250.h"
 #include "pictures/pictures.h"
 #include "shell/errorreport.h"
+#include "skin/skin.h"
 
 #include <QDialog>
 #include <QFileInfo>
@@ -14,7 +15,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <qdrawutil.h>
@@ -45,18 +45,9 @@ void DrawWhenReady(QWidget* widget, QPainter& painter, const TPicture& picture,
                    const QRect& target) {
     if (picture.Graphic()->DrawWithin(painter, target, std::chrono::milliseconds(100)))
         return;
-    if (widget->findChild<QTimer*>(QStringLiteral("decodeWatch"), Qt::FindDirectChildrenOnly))
-        return;
-    auto* watch = new QTimer(widget);
-    watch->setObjectName(QStringLiteral("decodeWatch"));
-    watch->setInterval(20);
-    QObject::connect(watch, &QTimer::timeout, widget, [widget, watch, &picture] {
-        if (picture.Graphic() == nullptr || picture.Graphic()->DrawReady()) {
-            watch->deleteLater();
-            widget->update();
-        }
+    RepaintWhenReady(widget, [&picture] {
+        return picture.Graphic() == nullptr || picture.Graphic()->DrawReady();
     });
-    watch->start();
 }
 
 // The preview button's glyph: a small magnifying glass.

@@ -40,6 +40,13 @@ bool DecodedAhead::Holds(const AheadKey& key, const QRect& part) {
                        [&](const Entry& entry) { return Covers(entry, key, part); });
 }
 
+bool DecodedAhead::MayHoldFileOfSize(std::size_t size) {
+    const std::unique_lock lock(mutex_, std::try_to_lock);
+    return lock.owns_lock() &&
+           std::any_of(entries_.begin(), entries_.end(),
+                       [size](const Entry& entry) { return entry.key.size == size; });
+}
+
 void DecodedAhead::Store(const AheadKey& key, StoredDecode decode) {
     const std::size_t bytes = BitmapBytes(decode);
     if (decode.decoded.error != 0 || decode.decoded.bitmap.isNull() || bytes > budget_)

@@ -45,6 +45,9 @@ public:
     std::optional<StoredDecode> Find(const AheadKey& key, const QRect& part);
     // Whether Find would find one.
     bool Holds(const AheadKey& key, const QRect& part);
+    // Whether a file of this many bytes may have decodes here: when none has, the file's
+    // fingerprint need not be taken to look. Never waits, as Find.
+    bool MayHoldFileOfSize(std::size_t size);
     // Keeps a successful decode; one larger than the whole budget is not kept.
     void Store(const AheadKey& key, StoredDecode decode);
     // Lets every bitmap go (a decode found no memory; the catalogue changed).

@@ -40,7 +40,7 @@ DecodePool::~DecodePool() {
 }
 
 DecodePool& DecodePool::Instance() {
-    static DecodePool pool(std::thread::hardware_concurrency());
+    static DecodePool pool(2 * std::max(1u, std::thread::hardware_concurrency()));
     return pool;
 }
 
@@ -95,10 +95,14 @@ void DecodePool::Work(Priority priority) {
         }
         job();
         job = nullptr; // its captures go before the pool says it is done
-        const std::lock_guard lock(mutex_);
-        if (--running_ == 0 && jobs_.empty()) {
-            busy_.store(false, std::memory_order_relaxed);
-            idle_.notify_all();
+        {
+            const std::lock_guard lock(mutex_);
+            if (--running_ == 0 && jobs_.empty()) {
+                busy_.store(false, std::memory_order_relaxed);
+                idle_.notify_all();
+            }
         }
+        if (void (*done)() = jobDone_.load())
+            done();
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The workers pictures are decoded on: one a core, started at the first use and joined at exit.
+// The workers pictures are decoded on, started at the first use and joined at exit.
 // A job gets only plain data (bytes, sizes) and makes only plain data or a QImage value; it
 // never touches a widget, a Qt object or the catalogue. Results come back through futures,
 // which the GUI thread reads.
@@ -28,7 +28,11 @@ public:
     DecodePool(const DecodePool&) = delete;
     DecodePool& operator=(const DecodePool&) = delete;
 
-    // The process's pool, with as many workers as the machine has cores.
+    // The process's pool for the pictures on show, with twice as many workers as the machine has
+    // cores: an entry's decodes are uneven (a main picture's visible part, thumbnails that each
+    // read their whole file), and with more of them running than there are cores the system
+    // shares the cores among all, so they finish together instead of one core idling while the
+    // other works through the last two.
     static DecodePool& Instance();
 
     unsigned Workers() const { return static_cast<unsigned>(threads_.size()); }
@@ -54,6 +58,8 @@ public:
     const std::atomic<bool>& BusyFlag() const { return busy_; }
     // Returns once no job is queued or running.
     void WaitUntilIdle();
+    // Called on the worker after each job, once its result is set (nullptr: nothing).
+    void SetJobDone(void (*done)()) { jobDone_.store(done); }
 
 private:
     void Queue(std::function<void()> job, bool first = false);
@@ -65,6 +71,7 @@ private:
     std::condition_variable idle_;
     int running_ = 0;
     std::atomic<bool> busy_{false};
+    std::atomic<void (*)()> jobDone_{nullptr};
     bool stopping_ = false;
     const bool low_;
     std::vector<std::thread> threads_;

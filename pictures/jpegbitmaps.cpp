@@ -56,8 +56,12 @@ std::shared_ptr<const JpegDecode> JpegBitmaps::Decode(const JpegDecodeRequest& r
     }
 
     auto decode = std::make_shared<JpegDecode>();
-    const AheadKey key{Fingerprint(), bytes_->size(), denominator, space};
-    if (std::optional<StoredDecode> stored = DecodedAhead::Instance().Find(key, request.part)) {
+    DecodedAhead& ahead = DecodedAhead::Instance();
+    // The fingerprint (most of a millisecond for a photograph) only when it may find something.
+    if (std::optional<StoredDecode> stored =
+            ahead.MayHoldFileOfSize(bytes_->size())
+                ? ahead.Find({Fingerprint(), bytes_->size(), denominator, space}, request.part)
+                : std::nullopt) {
         decode->part = stored->part;
         std::promise<DecodedJpeg> ready;
         ready.set_value(std::move(stored->decoded));

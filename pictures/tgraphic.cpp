@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/files.h"
+#include "pictures/decodepool.h"
 #include "pictures/picturebounds.h"
 
 TGraphic::~TGraphic() = default;
@@ -32,4 +33,8 @@ std::vector<std::uint8_t> TGraphic::ReadPictureFile(const std::string& fileName,
     if (result.error != 0)
         throw EFOpenError({{"Cannot open file "}, PathText(fileName, nameEncoding)});
     return std::move(result.bytes);
+}
+
+void SetDecodeFinishedHook(void (*hook)()) {
+    DecodePool::Instance().SetJobDone(hook);
 }

@@ -73,3 +73,8 @@ protected:
     static std::vector<std::uint8_t> ReadPictureFile(const std::string& fileName,
                                                      TextEncoding nameEncoding);
 };
+
+// Called on a decode worker each time it finishes a job, so that the window's side can look
+// again at the pictures whose DrawReady() was false (nullptr: nobody is told). A plain
+// function, since the workers never touch the toolkit.
+void SetDecodeFinishedHook(void (*hook)());

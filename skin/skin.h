@@ -12,6 +12,7 @@
 //   TTimer
 //   TImage             the image widget: draws its picture and takes the clicks on it
 //   SetReportOrder     the order in which image widgets report decoding errors
+//   RepaintWhenReady   repaints a widget the moment its picture's decode is done
 //   FontFromDescription, ApplyTextStyle   fonts and colours of the descriptions
 //   FaceForText, DrawEmboldened           bold lettering that stays in one family
 //   LoadOwnPage, LoadOwnBackground, LoadOwnBackgroundPart
@@ -23,6 +24,7 @@
 // accessibility.
 
 #include "skin/boldface.h"
+#include "skin/decodewatch.h"
 #include "skin/formbuilder.h"
 #include "skin/formdescription.h"
 #include "skin/formhandlers.h"

@@ -1,13 +1,13 @@
 #include "skin/timage.h"
 
 #include "shell/errorreport.h"
+#include "skin/decodewatch.h"
 #include "skin/orderedreports.h"
 
 #include <chrono>
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 
 namespace {
 
@@ -48,21 +48,6 @@ bool TImage::DecodeUnshown() const {
     return graphic != nullptr && isVisible() && graphic->DecodeUnshown();
 }
 
-void TImage::WatchDecode() {
-    if (watch_ == nullptr) {
-        watch_ = new QTimer(this);
-        watch_->setInterval(20);
-        connect(watch_, &QTimer::timeout, this, [this] {
-            const TGraphic* graphic = picture_.Graphic();
-            if (graphic == nullptr || graphic->DrawReady()) {
-                watch_->stop();
-                update();
-            }
-        });
-    }
-    watch_->start();
-}
-
 void TImage::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     ReleaseOrderedReports();
@@ -101,7 +86,10 @@ void TImage::paintEvent(QPaintEvent*) {
     try {
         if (!graphic->DrawWithin(painter, target, WaitLeft())) {
             // Not decoded yet: what lies beneath shows until it is.
-            WatchDecode();
+            RepaintWhenReady(this, [this] {
+                const TGraphic* shown = picture_.Graphic();
+                return shown == nullptr || shown->DrawReady();
+            });
             return;
         }
     } catch (...) {

@@ -8,8 +8,6 @@
 
 #include <QWidget>
 
-class QTimer;
-
 // The part of a widget at geometry that its parent of parentSize can show, in the widget's own
 // coordinates; a 1 x 1 corner when none of it can, so that a picture still gets ready.
 QRect ShownPartOf(const QRect& geometry, const QSize& parentSize);
@@ -51,11 +49,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    // While a paint found the decode not done: looks again now and then, and repaints once it
-    // is done. The window never waits on it.
-    void WatchDecode();
-    QTimer* watch_ = nullptr;
-
     TPicture picture_;
     bool stretch_ = false;
     bool leftPressed_ = false;

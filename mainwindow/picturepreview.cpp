@@ -45,9 +45,7 @@ void DrawWhenReady(QWidget* widget, QPainter& painter, const TPicture& picture,
                    const QRect& target) {
     if (picture.Graphic()->DrawWithin(painter, target, std::chrono::milliseconds(100)))
         return;
-    RepaintWhenReady(widget, [&picture] {
-        return picture.Graphic() == nullptr || picture.Graphic()->DrawReady();
-    });
+    RepaintWhenReady(widget, picture);
 }
 
 // The preview button's glyph: a small magnifying glass.

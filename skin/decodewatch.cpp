@@ -14,8 +14,12 @@ namespace {
 
 struct Waiting {
     QPointer<QWidget> widget;
-    std::function<bool()> ready;
+    const TPicture* picture;
 };
+
+bool Drawable(const TPicture& picture) {
+    return picture.Graphic() == nullptr || picture.Graphic()->DrawReady();
+}
 
 // Lives on the GUI thread; the decode workers reach it only through Notify, under the lock, so
 // that none posts to it while it is being destroyed.
@@ -30,13 +34,13 @@ public:
         Current() = nullptr;
     }
 
-    void Add(QWidget* widget, std::function<bool()> ready) {
+    void Add(QWidget* widget, const TPicture& picture) {
         const auto same = std::find_if(waiting_.begin(), waiting_.end(),
                                        [widget](const Waiting& w) { return w.widget == widget; });
         if (same != waiting_.end())
-            same->ready = std::move(ready);
+            same->picture = &picture;
         else
-            waiting_.push_back({widget, std::move(ready)});
+            waiting_.push_back({widget, &picture});
     }
 
     // On a decode worker, after any job.
@@ -57,16 +61,16 @@ private:
     }
 
     void Look() {
-        // A repaint may ask to wait again (a picture replaced meanwhile): look at a copy.
+        // Those still not ready go back on the list.
         std::vector<Waiting> now;
         now.swap(waiting_);
         for (Waiting& entry : now) {
             if (entry.widget.isNull())
                 continue;
-            if (entry.ready())
+            if (Drawable(*entry.picture))
                 entry.widget->update();
             else
-                Add(entry.widget, std::move(entry.ready));
+                Add(entry.widget, *entry.picture);
         }
     }
 
@@ -86,10 +90,10 @@ DecodeWatch& Watch() {
 
 } // namespace
 
-void RepaintWhenReady(QWidget* widget, std::function<bool()> ready) {
-    if (ready()) {
+void RepaintWhenReady(QWidget* widget, const TPicture& picture) {
+    if (Drawable(picture)) {
         widget->update();
         return;
     }
-    Watch().Add(widget, std::move(ready));
+    Watch().Add(widget, picture);
 }

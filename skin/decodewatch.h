@@ -4,11 +4,10 @@
 // waiting widget whether its picture is ready now. Nothing polls, and a picture appears the
 // moment its decode ends rather than at the next tick of a timer.
 
-#include <functional>
-
 class QWidget;
+class TPicture;
 
-// Calls widget->update() once ready() says the picture can be drawn (at once if it already
-// can). A later call for the same widget replaces the earlier one; a destroyed widget is
-// forgotten. GUI thread only.
-void RepaintWhenReady(QWidget* widget, std::function<bool()> ready);
+// Calls widget->update() once picture (which the widget draws, and which lives as long as it)
+// can be drawn without waiting, at once if it already can. A later call for the same widget
+// replaces the earlier one; a destroyed widget is forgotten. GUI thread only.
+void RepaintWhenReady(QWidget* widget, const TPicture& picture);

@@ -86,10 +86,7 @@ void TImage::paintEvent(QPaintEvent*) {
     try {
         if (!graphic->DrawWithin(painter, target, WaitLeft())) {
             // Not decoded yet: what lies beneath shows until it is.
-            RepaintWhenReady(this, [this] {
-                const TGraphic* shown = picture_.Graphic();
-                return shown == nullptr || shown->DrawReady();
-            });
+            RepaintWhenReady(this, picture_);
             return;
         }
     } catch (...) {

@@ -60,6 +60,11 @@ public:
     void WaitUntilIdle();
     // Called on the worker after each job, once its result is set (nullptr: nothing).
     void SetJobDone(void (*done)()) { jobDone_.store(done); }
+    // Says what the end of a job says, for a job that sets a result before it ends.
+    void ResultReady() const {
+        if (void (*done)() = jobDone_.load())
+            done();
+    }
 
 private:
     void Queue(std::function<void()> job, bool first = false);

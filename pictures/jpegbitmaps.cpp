@@ -4,6 +4,7 @@
 #include "pictures/bytesregistry.h"
 #include "pictures/decodedahead.h"
 #include "pictures/decodepool.h"
+#include "pictures/jpegeighthoffer.h"
 #include "pictures/jpegscale.h"
 
 #include <algorithm>
@@ -69,6 +70,19 @@ std::shared_ptr<const JpegDecode> JpegBitmaps::Decode(const JpegDecodeRequest& r
         slot = decode;
         return decode;
     }
+    // The main area's picture shows in the strip's first slot too: its thumbnail rides on the
+    // part's decode running now (jpegeighthoffer.h).
+    if (inBackground && denominator == 8 && request.part.isEmpty() &&
+        space == OutputSpace::Screen) {
+        if (const std::shared_ptr<JpegEighthOffer> offer = offer_.lock()) {
+            if (std::optional<std::shared_future<DecodedJpeg>> thumbnail =
+                    offer->Take(decode->abandoned)) {
+                decode->result = std::move(*thumbnail);
+                slot = decode;
+                return decode;
+            }
+        }
+    }
     decode->part = request.part;
     const int width = JpegScaledSide(request.width, denominator);
     const int height = JpegScaledSide(request.height, denominator);
@@ -87,7 +101,19 @@ std::shared_ptr<const JpegDecode> JpegBitmaps::Decode(const JpegDecodeRequest& r
         running.abandoned = abandoned.get();
         return DecodeJpeg(*bytes, grayscale, width, height, denominator, &running);
     };
-    if (inBackground) {
+    if (inBackground && OffersEighth(request, space)) {
+        auto offer = std::make_shared<JpegEighthOffer>();
+        auto part = std::make_shared<std::promise<DecodedJpeg>>();
+        decode->result = part->get_future().share();
+        DecodePool::Instance().Post([bytes = bytes_, grayscale = request.grayscale, width, height,
+                                     control, abandoned = decode->abandoned, part, offer] {
+            JpegDecodeControl running = control;
+            running.abandoned = abandoned.get();
+            DecodePartOfferingEighth(*bytes, grayscale, width, height, running, *part, *offer,
+                                     [] { DecodePool::Instance().ResultReady(); });
+        });
+        offer_ = offer;
+    } else if (inBackground) {
         const std::weak_ptr<const JpegDecode> wanted = decode;
         decode->result = DecodePool::Instance().Run(
             [run, wanted] { return wanted.expired() ? DecodedJpeg{} : run(); });
@@ -96,6 +122,18 @@ std::shared_ptr<const JpegDecode> JpegBitmaps::Decode(const JpegDecodeRequest& r
     }
     slot = decode;
     return decode;
+}
+
+bool JpegBitmaps::OffersEighth(const JpegDecodeRequest& request, OutputSpace space) {
+    if (request.denominator != 1 || request.part.isEmpty() || space != OutputSpace::Screen)
+        return false;
+    // Not when the thumbnail is there already: keeping its coefficients costs the part's decode
+    // a little, and reading the file to its end much more.
+    if (!decodes_[3].expired())
+        return false;
+    DecodedAhead& ahead = DecodedAhead::Instance();
+    return !ahead.MayHoldFileOfSize(bytes_->size()) ||
+           !ahead.Holds({Fingerprint(), bytes_->size(), 8, space}, {});
 }
 
 std::uint64_t JpegBitmaps::Fingerprint() {

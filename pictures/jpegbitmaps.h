@@ -15,6 +15,8 @@
 
 #include <QRect>
 
+class JpegEighthOffer;
+
 struct JpegDecodeRequest {
     bool grayscale = false;
     int width = 0; // the picture's own size, from its header
@@ -60,6 +62,8 @@ public:
 
 private:
     std::uint64_t Fingerprint();
+    // Whether a decode of this request offers the 1/8 thumbnail of the same bytes to go with it.
+    bool OffersEighth(const JpegDecodeRequest& request, OutputSpace space);
 
     // Never changed; a queued decode holds the bytes until it has run.
     std::shared_ptr<const std::vector<std::uint8_t>> bytes_;
@@ -67,6 +71,7 @@ private:
     // own (the printed page).
     std::array<std::weak_ptr<const JpegDecode>, 8> decodes_;
     std::optional<std::uint64_t> fingerprint_; // of bytes_, at the first look for a decode ahead
+    std::weak_ptr<JpegEighthOffer> offer_;     // of the part's decode running or queued now
 };
 
 // The bitmaps a live picture holds for the same bytes, or new ones holding them.

@@ -6,8 +6,11 @@
 
 #include <cstring>
 
-DecodedJpeg DecodeJpeg(const std::vector<std::uint8_t>& bytes, bool grayscale, int width,
-                       int height, int denominator, const JpegDecodeControl* control) {
+namespace {
+
+DecodedJpeg DecodeInto(const std::vector<std::uint8_t>& bytes, bool grayscale, int width,
+                       int height, int denominator, const JpegDecodeControl* control,
+                       const PartDecoded* partDone) {
     DecodedJpeg decoded;
     QImage& image = decoded.bitmap;
     QRect part(0, 0, width, height);
@@ -21,6 +24,8 @@ DecodedJpeg DecodeJpeg(const std::vector<std::uint8_t>& bytes, bool grayscale, i
     asked.top = part.top();
     asked.width = part.width();
     asked.height = part.height();
+    if (partDone != nullptr)
+        asked.partDecoded = [&decoded, partDone] { return (*partDone)(decoded); };
     if (width > 0 && height > 0) {
         const QImage::Format format = grayscale ? QImage::Format_Grayscale8 : QImage::Format_RGB888;
         image = QImage(part.width(), part.height(), format);
@@ -45,4 +50,19 @@ DecodedJpeg DecodeJpeg(const std::vector<std::uint8_t>& bytes, bool grayscale, i
             std::memset(image.scanLine(y), 0, static_cast<std::size_t>(image.bytesPerLine()));
     }
     return decoded;
+}
+
+} // namespace
+
+DecodedJpeg DecodeJpeg(const std::vector<std::uint8_t>& bytes, bool grayscale, int width,
+                       int height, int denominator, const JpegDecodeControl* control) {
+    return DecodeInto(bytes, grayscale, width, height, denominator, control, nullptr);
+}
+
+DecodedJpeg DecodeJpegKeepingEighth(const std::vector<std::uint8_t>& bytes, bool grayscale,
+                                    int width, int height, JpegDecodeControl control,
+                                    JpegEighthCoefficients& kept, const PartDecoded& partDone) {
+    control.record = &kept;
+    control.replay = nullptr;
+    return DecodeInto(bytes, grayscale, width, height, 1, &control, &partDone);
 }

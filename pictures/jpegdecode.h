@@ -4,7 +4,9 @@
 
 #include "colour/outputspace.h"
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include <QImage>
@@ -29,3 +31,14 @@ struct DecodedJpeg {
 // names the colours wanted.
 DecodedJpeg DecodeJpeg(const std::vector<std::uint8_t>& bytes, bool grayscale, int width,
                        int height, int denominator, const JpegDecodeControl* control = nullptr);
+
+// Told a part's pixels as soon as they are decoded; answers as JpegDecodeControl::partDecoded.
+using PartDecoded = std::function<const std::atomic<bool>*(const DecodedJpeg& part)>;
+
+// DecodeJpeg at full size of the part control asks for, keeping on the way the coefficients of
+// the file's 1/8 thumbnail (jpegcoefficients.h) when partDone asks to go on. The part reaches
+// partDone before the rest of the file is read; an error after it is returned but leaves the part
+// as it was handed over, and kept incomplete.
+DecodedJpeg DecodeJpegKeepingEighth(const std::vector<std::uint8_t>& bytes, bool grayscale,
+                                    int width, int height, JpegDecodeControl control,
+                                    JpegEighthCoefficients& kept, const PartDecoded& partDone);

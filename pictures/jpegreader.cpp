@@ -1,5 +1,6 @@
 #include "pictures/jpegreader.h"
 
+#include "pictures/jpegcoefficients.h"
 #include "pictures/jpegcolour.h"
 #include "pictures/jpegerrors.h"
 #include "pictures/jpegmemorybudget.h"
@@ -112,6 +113,35 @@ int ReadHeaderIn(Session* session, const std::uint8_t* data, std::size_t size, J
     return 0;
 }
 
+// After a recorded part: the rest of the file for the thumbnail's coefficients while they are
+// wanted, the rows below skipped (never made into pixels) up to the last, which is read into
+// libjpeg's own row (a skip to the very end decodes nothing); then the file's end, as a whole
+// decode reads it. A part that reaches the picture's foot is handed over only once the file's end
+// is read, since its own decode reads it and reports what is wrong there.
+int GoOnRecording(Session* session, const JpegDecodeControl& control, JSAMPARRAY poolRows) {
+    jpeg_decompress_struct* info = &session->info;
+    const bool atFoot = info->output_scanline == info->output_height;
+    if (atFoot) {
+        jpeg_finish_decompress(info);
+        control.record->MarkEnded();
+    }
+    const std::atomic<bool>* goOn = control.partDecoded ? control.partDecoded() : nullptr;
+    if (goOn == nullptr || atFoot) {
+        jpeg_destroy_decompress(info);
+        return 0;
+    }
+    session->work.abandoned = goOn;
+    StopIfAbandoned(info);
+    if (const JDIMENSION below = info->output_height - info->output_scanline; below > 1)
+        jpeg_skip_scanlines(info, below - 1);
+    if (poolRows == nullptr || jpeg_read_scanlines(info, poolRows, 1) != 1)
+        ERREXIT(info, JERR_BAD_STATE);
+    jpeg_finish_decompress(info);
+    control.record->MarkEnded();
+    jpeg_destroy_decompress(info);
+    return 0;
+}
+
 int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool grayscale,
              int expectedWidth, int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride,
              int* rowsDone, int scaleNumerator, int scaleDenominator,
@@ -151,6 +181,12 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
                                     : ink     ? 4
                                               : 3))
         ERREXIT(info, JERR_BAD_STATE);
+    // Before the rows above a part are skipped: their coefficients are wanted too.
+    const bool recording = control && control->record && control->record->Record(info);
+    if (control && control->replay && !control->replay->Replay(info)) {
+        jpeg_destroy_decompress(info);
+        return JpegCoefficientsUnfit;
+    }
     const JpegPart part = ChoosePart(info, control, expectedWidth, expectedHeight);
     // A large picture's rows are converted by a free decode worker while libjpeg goes on.
     const bool shared =
@@ -196,6 +232,13 @@ int DecodeIn(Session* session, const std::uint8_t* data, std::size_t size, bool 
             ERREXIT(info, JERR_BAD_STATE);
     }
     session->rows.Finish(*rowsDone);
+    if (recording)
+        return GoOnRecording(session, *control, poolRows);
+    if (control && control->replay) {
+        // The file's data after the header was never read: nothing to check at its end.
+        jpeg_destroy_decompress(info);
+        return 0;
+    }
     // Below the part: a file of one scan is read no further, since nothing there is drawn (the
     // data after the part is half the work of a part in the middle of a large photograph).
     // A file of several scans was read whole by jpeg_start_decompress, so its faults are known;

@@ -8,6 +8,9 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+
+class JpegEighthCoefficients;
 
 struct JpegHeader {
     int width = 0;
@@ -34,10 +37,20 @@ int ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader& heade
 // buffer are then the part's rows, rowsDone counts them; libjpeg skips the rows above and crops
 // the columns to the blocks covering the part) and lets it be abandoned: set abandoned, and the
 // decode stops with JpegAbandoned (jpegwork.h). Multi-scan files are bounded in scans and work.
+//
+// record and replay share one reading of the file between a part at full size and the 1/8
+// thumbnail (jpegcoefficients.h). With record, once the part's rows are written, partDecoded
+// says whether to go on through the rest of the file for the thumbnail's coefficients: the flag
+// that then abandons it, or null to stop there; the caller's rows are not touched after it. With
+// replay the file's entropy-coded data is not read: a replay that does not fit the file fails
+// with JpegCoefficientsUnfit.
 struct JpegDecodeControl {
     int left = 0, top = 0, width = 0, height = 0; // in output pixels; width 0: the whole output
     const std::atomic<bool>* abandoned = nullptr;
     OutputSpace space = OutputSpace::Screen;
+    JpegEighthCoefficients* record = nullptr;
+    std::function<const std::atomic<bool>*()> partDecoded = nullptr;
+    JpegEighthCoefficients* replay = nullptr;
 };
 int DecodeJpegRows(const std::uint8_t* data, std::size_t size, bool grayscale, int expectedWidth,
                    int expectedHeight, std::uint8_t* first, std::ptrdiff_t stride, int& rowsDone,

@@ -17,7 +17,32 @@ BytesRegistry<JpegBitmaps>& Registry() {
     return registry;
 }
 
+// Files the live pictures were loaded from, by stamp: a handful at a time, as the registry.
+std::vector<std::pair<files::FileStamp, std::weak_ptr<JpegBitmaps>>>& LoadedFiles() {
+    static std::vector<std::pair<files::FileStamp, std::weak_ptr<JpegBitmaps>>> files;
+    return files;
+}
+
 } // namespace
+
+std::shared_ptr<JpegBitmaps> JpegBitmapsOfFile(const files::FileStamp& stamp) {
+    auto& files = LoadedFiles();
+    std::erase_if(files, [](const auto& file) { return file.second.expired(); });
+    for (const auto& [known, bitmaps] : files) {
+        if (known == stamp)
+            return bitmaps.lock();
+    }
+    return nullptr;
+}
+
+void RememberJpegFile(const files::FileStamp& stamp, const std::shared_ptr<JpegBitmaps>& bitmaps) {
+    if (bitmaps->Bytes().empty())
+        return;
+    auto& files = LoadedFiles();
+    std::erase_if(
+        files, [&stamp](const auto& file) { return file.second.expired() || file.first == stamp; });
+    files.emplace_back(stamp, bitmaps);
+}
 
 JpegDecodeRequest PlanJpegDecode(bool grayscale, int width, int height, QSize target,
                                  QRect visible) {

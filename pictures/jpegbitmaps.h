@@ -5,6 +5,7 @@
 // decode lives as long as a picture holds it, so a replaced entry's bitmaps go with it.
 // Used from the GUI thread only; the decodes run on the DecodePool.
 
+#include "core/files.h"
 #include "pictures/jpegdecode.h"
 
 #include <array>
@@ -76,6 +77,11 @@ private:
 
 // The bitmaps a live picture holds for the same bytes, or new ones holding them.
 std::shared_ptr<JpegBitmaps> SharedJpegBitmaps(std::vector<std::uint8_t> bytes);
+
+// The bitmaps a live picture loaded from the file with this stamp (the same file, unchanged
+// since), or null; and the note of it, for a picture loaded from a file.
+std::shared_ptr<JpegBitmaps> JpegBitmapsOfFile(const files::FileStamp& stamp);
+void RememberJpegFile(const files::FileStamp& stamp, const std::shared_ptr<JpegBitmaps>& bitmaps);
 
 // How many decodes pictures hold now, over all bytes (the tests watch memory going).
 int LiveJpegDecodes();

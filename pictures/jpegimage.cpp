@@ -1,6 +1,7 @@
 #include "pictures/jpegimage.h"
 
 #include "core/errors.h"
+#include "core/files.h"
 #include "pictures/jpegdecode.h"
 #include "pictures/jpegerrors.h"
 #include "pictures/jpegreader.h"
@@ -17,7 +18,18 @@ TJPEGImage::TJPEGImage() : data_(SharedJpegBitmaps({})) {}
 TJPEGImage::~TJPEGImage() = default;
 
 void TJPEGImage::LoadFromFile(const std::string& fileName, TextEncoding nameEncoding) {
-    TGraphic::LoadFromFile(fileName, nameEncoding);
+    // A file a live picture loaded, unchanged since, is not read again: the strip's first slot
+    // shows the main area's picture. Its checks at load were passed then.
+    const std::optional<files::FileStamp> stamp = files::StampOf(fileName);
+    JpegHeader header;
+    if (std::shared_ptr<JpegBitmaps> loaded = stamp ? JpegBitmapsOfFile(*stamp) : nullptr;
+        loaded && ReadJpegHeader(loaded->Bytes().data(), loaded->Bytes().size(), header) == 0) {
+        Adopt(std::move(loaded), header);
+    } else {
+        TGraphic::LoadFromFile(fileName, nameEncoding);
+        if (stamp)
+            RememberJpegFile(*stamp, data_);
+    }
     fileName_ = fileName;
     fileNameEncoding_ = nameEncoding;
 }
@@ -33,7 +45,11 @@ void TJPEGImage::LoadFromBytes(std::vector<std::uint8_t> bytes) {
                                      std::to_string(MaxJpegScans) + ")");
         CheckJpegCoefficients(header.width, header.height, header.coefficientBytes);
     }
-    data_ = SharedJpegBitmaps(std::move(bytes));
+    Adopt(SharedJpegBitmaps(std::move(bytes)), header);
+}
+
+void TJPEGImage::Adopt(std::shared_ptr<JpegBitmaps> data, const JpegHeader& header) {
+    data_ = std::move(data);
     width_ = header.width;
     height_ = header.height;
     grayscale_ = header.grayscale;

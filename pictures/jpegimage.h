@@ -56,6 +56,8 @@ public:
 
 private:
     TJPEGImage(const TJPEGImage&) = default;
+    // Holds these bytes as a fresh load, not decoded.
+    void Adopt(std::shared_ptr<JpegBitmaps> data, const JpegHeader& header);
     void DecodeOnce();
     [[noreturn]] void RaiseDecodeError(int code) const;
 

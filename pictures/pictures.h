@@ -21,8 +21,9 @@
 //
 // Inside, not for other folders: the BMP, ICO and metafile readers, the libjpeg reader and its
 // error handling, the bounds on size and work, the decode pools, the scale rule, the decodes
-// shared by identical files and the store of decodes made ahead, the embedded picture form and the
-// extension rule.
+// shared by identical files and the store of decodes made ahead, the main area's part and its
+// thumbnail decoded from one reading of the file, the embedded picture form and the extension
+// rule.
 
 #include "pictures/bitmap.h"
 #include "pictures/bmpencoder.h"

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <new>
 
 #include <jpegint.h> // the entropy decoder's method
 
@@ -43,7 +44,11 @@ bool JpegEighthCoefficients::Record(jpeg_decompress_struct* info) {
     const std::size_t values = mcusPerRow_ * mcuRows_ * perMcu;
     if (values == 0 || values > MaxBytes / sizeof(JCOEF))
         return false;
-    kept_.assign(values, 0);
+    try {
+        kept_.assign(values, 0);
+    } catch (const std::bad_alloc&) {
+        return false; // the thumbnail is decoded from the file, as without
+    }
     at_ = 0;
     mcus_ = 0;
     overflowed_ = false;

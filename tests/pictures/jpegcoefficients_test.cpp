@@ -16,40 +16,8 @@ namespace {
 
 constexpr int Width = 203, Height = 157; // edges that are no whole MCU
 
-// hSample x vSample luma sampling (chroma 1 x 1), or grayscale when 0; restart markers every
-// restartRows MCU rows when not 0.
 std::vector<std::uint8_t> SampledJpeg(int hSample, int vSample, int restartRows = 0) {
-    std::vector<std::uint8_t> rgb = PatternPixels(Width, Height);
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = Width;
-    info.image_height = Height;
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 90, TRUE);
-    if (hSample == 0) {
-        jpeg_set_colorspace(&info, JCS_GRAYSCALE);
-    } else {
-        info.comp_info[0].h_samp_factor = hSample;
-        info.comp_info[0].v_samp_factor = vSample;
-    }
-    info.restart_in_rows = restartRows;
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = &rgb[static_cast<std::size_t>(info.next_scanline) * Width * 3];
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<std::uint8_t> jpeg(buffer, buffer + size);
-    std::free(buffer);
-    return jpeg;
+    return MakeSampledJpeg(Width, Height, hSample, vSample, restartRows);
 }
 
 JpegDecodeControl PartControl() {

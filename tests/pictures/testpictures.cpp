@@ -38,8 +38,14 @@ std::vector<std::uint8_t> MakeProgressiveJpeg(int width, int height) {
     return EncodeJpeg(rgb.data(), width, height, false, 95, 72, true);
 }
 
-std::vector<std::uint8_t> InkJpeg(const std::vector<std::uint8_t>& inks, int width, int height,
-                                  bool ycck, bool adobeMarker, int quality) {
+namespace {
+
+// Compresses width x height pixels of components bytes each, in inSpace, with libjpeg directly;
+// adjust sets what the defaults and the quality leave to the caller.
+template <typename Adjust>
+std::vector<std::uint8_t> CompressJpeg(const std::vector<std::uint8_t>& pixels, int width,
+                                       int height, int components, J_COLOR_SPACE inSpace,
+                                       int quality, Adjust adjust) {
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
     info.err = jpeg_std_error(&errors);
@@ -49,16 +55,15 @@ std::vector<std::uint8_t> InkJpeg(const std::vector<std::uint8_t>& inks, int wid
     jpeg_mem_dest(&info, &buffer, &size);
     info.image_width = static_cast<JDIMENSION>(width);
     info.image_height = static_cast<JDIMENSION>(height);
-    info.input_components = 4;
-    info.in_color_space = JCS_CMYK;
+    info.input_components = components;
+    info.in_color_space = inSpace;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
-    jpeg_set_colorspace(&info, ycck ? JCS_YCCK : JCS_CMYK);
-    info.write_Adobe_marker = adobeMarker ? TRUE : FALSE;
+    adjust(info);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row =
-            const_cast<JSAMPROW>(inks.data() + std::size_t(width) * 4 * info.next_scanline);
+        JSAMPROW row = const_cast<JSAMPROW>(pixels.data() +
+                                            std::size_t(width) * components * info.next_scanline);
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);
@@ -66,6 +71,30 @@ std::vector<std::uint8_t> InkJpeg(const std::vector<std::uint8_t>& inks, int wid
     std::vector<std::uint8_t> out(buffer, buffer + size);
     std::free(buffer);
     return out;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> InkJpeg(const std::vector<std::uint8_t>& inks, int width, int height,
+                                  bool ycck, bool adobeMarker, int quality) {
+    return CompressJpeg(inks, width, height, 4, JCS_CMYK, quality, [&](jpeg_compress_struct& info) {
+        jpeg_set_colorspace(&info, ycck ? JCS_YCCK : JCS_CMYK);
+        info.write_Adobe_marker = adobeMarker ? TRUE : FALSE;
+    });
+}
+
+std::vector<std::uint8_t> MakeSampledJpeg(int width, int height, int hSample, int vSample,
+                                          int restartRows) {
+    return CompressJpeg(PatternPixels(width, height), width, height, 3, JCS_RGB, 90,
+                        [&](jpeg_compress_struct& info) {
+                            if (hSample == 0) {
+                                jpeg_set_colorspace(&info, JCS_GRAYSCALE);
+                            } else {
+                                info.comp_info[0].h_samp_factor = hSample;
+                                info.comp_info[0].v_samp_factor = vSample;
+                            }
+                            info.restart_in_rows = restartRows;
+                        });
 }
 
 std::vector<std::uint8_t> MakeInkJpeg(bool ycck, bool adobeMarker) {

@@ -16,6 +16,10 @@ std::vector<std::uint8_t> MakeProgressiveJpeg(int width, int height);
 // file is YCCK when ycck.
 std::vector<std::uint8_t> InkJpeg(const std::vector<std::uint8_t>& inks, int width, int height,
                                   bool ycck, bool adobeMarker, int quality = 75);
+// The pattern at hSample x vSample luma sampling (chroma 1 x 1), or grayscale when hSample is
+// 0, with restart markers every restartRows MCU rows when not 0; made with libjpeg directly.
+std::vector<std::uint8_t> MakeSampledJpeg(int width, int height, int hSample, int vSample,
+                                          int restartRows = 0);
 // A 32 x 16 JPEG of printing inks: full cyan on the left half, full yellow over half black on
 // the right; YCCK when ycck, inverted under Adobe's marker if any.
 std::vector<std::uint8_t> MakeInkJpeg(bool ycck, bool adobeMarker);
